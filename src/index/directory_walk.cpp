@@ -1,0 +1,104 @@
+#include "index/directory_walk.h"
+
+#include <optional>
+#include <vector>
+
+#include "base/sjis.h"
+
+namespace vyr {
+namespace {
+
+using platform::FileIdentity;
+
+struct Child {
+  std::string name;
+  bool is_link;
+};
+
+// One directory on the way down: its path and the children still to enter.
+struct Level {
+  std::string path;  // ends in "\"
+  std::vector<Child> children;
+  std::size_t next = 0;
+  std::optional<FileIdentity> identity;
+  bool identity_known = false;
+};
+
+bool Accepted(std::string_view name, std::uint32_t attributes, const WalkOptions& options) {
+  if ((attributes & platform::kAttributeDirectory) == 0) return false;
+  if (options.skip_system_directories && (attributes & platform::kAttributeSystem) != 0) {
+    return false;
+  }
+  return name != "." && name != "..";
+}
+
+class Walker {
+ public:
+  Walker(platform::DirectoryLister& lister, const WalkOptions& options, WalkProgress& progress,
+         LoadedIndex& index)
+      : lister_(lister), options_(options), progress_(progress), index_(index) {}
+
+  int Run(const std::string& root) {
+    Enter(root);
+    while (!levels_.empty()) {
+      Level& level = levels_.back();
+      if (level.next == level.children.size()) {
+        levels_.pop_back();
+        continue;
+      }
+      const Child child = std::move(level.children[level.next++]);
+      std::string path = level.path + child.name;
+      index_.names.push_back(UpperCase(child.name));
+      index_.paths.push_back(path);
+      if (child.is_link && LeadsBackUp(path)) continue;
+      path += '\\';
+      Enter(path);
+    }
+    return found_;
+  }
+
+ private:
+  void Enter(const std::string& path) {
+    progress_.EnterDirectory(path, found_);
+    Level level;
+    level.path = path;
+    lister_.List(path, options_.skip_system_directories,
+                 [&](std::string_view name, std::uint32_t attributes) {
+                   if (!Accepted(name, attributes, options_)) return;
+                   ++found_;
+                   level.children.push_back(
+                       {std::string(name), (attributes & platform::kAttributeReparsePoint) != 0});
+                 });
+    levels_.push_back(std::move(level));
+  }
+
+  // True when the link at `path` is one of the directories we are inside.
+  bool LeadsBackUp(const std::string& path) {
+    const std::optional<FileIdentity> target = lister_.Identity(path);
+    if (!target) return false;
+    for (Level& level : levels_) {
+      if (!level.identity_known) {
+        level.identity = lister_.Identity(level.path);
+        level.identity_known = true;
+      }
+      if (level.identity == target) return true;
+    }
+    return false;
+  }
+
+  platform::DirectoryLister& lister_;
+  const WalkOptions& options_;
+  WalkProgress& progress_;
+  LoadedIndex& index_;
+  std::vector<Level> levels_;
+  int found_ = 0;
+};
+
+}  // namespace
+
+int WalkDirectories(const std::string& root, platform::DirectoryLister& lister,
+                    const WalkOptions& options, WalkProgress& progress, LoadedIndex& index) {
+  return Walker(lister, options, progress, index).Run(root);
+}
+
+}  // namespace vyr

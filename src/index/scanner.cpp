@@ -1,0 +1,48 @@
+#include "index/scanner.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <string>
+
+#include "index/index_texts.h"
+#include "index/sort_lists.h"
+
+namespace vyr {
+
+void Scanner::Scan(char letter, bool skip_system_directories) {
+  scanning_ = true;
+  view_.SetDriveLetter(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));
+  bar_maximum_ = static_cast<int>(index_.paths.size());
+  view_.SetBarRange(bar_maximum_, !index_.no_index);
+  view_.SetBarPosition(0);
+  view_.Show();
+  index_.Clear();
+  view_.SetBusyCursor(true);
+
+  const std::string root{letter, ':', '\\'};
+  WalkDirectories(root, lister_, WalkOptions{skip_system_directories}, *this, index_);
+
+  view_.SetCountText(texts::kDirectoryTotal + std::to_string(index_.paths.size()));
+  view_.SetBarPosition(bar_maximum_);
+  view_.SetPathText(texts::kStoringResult);
+  view_.Repaint();
+  SortLists(index_);
+  store_.Save(index_, letter, warnings_);
+
+  view_.SetBusyCursor(false);
+  index_.no_index = false;
+  scanning_ = false;
+  view_.Hide();
+}
+
+void Scanner::EnterDirectory(std::string_view path, int found_directories) {
+  view_.SetPathText(path);
+  view_.SetBarPosition(std::min(found_directories, bar_maximum_));
+  char count[64];
+  std::snprintf(count, sizeof count, texts::kScanCountFormat, found_directories, bar_maximum_);
+  view_.SetCountText(count);
+  view_.Repaint();
+}
+
+}  // namespace vyr

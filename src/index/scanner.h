@@ -1,0 +1,39 @@
+// The one scan operation behind the Scan button, the scan hot key, the
+// drive-scan menu and scan-and-exit mode.
+#pragma once
+
+#include "index/directory_walk.h"
+#include "index/index_store.h"
+#include "index/loaded_index.h"
+#include "index/scan_view.h"
+#include "platform/directory_lister.h"
+
+namespace vyr {
+
+class Scanner : private WalkProgress {
+ public:
+  Scanner(LoadedIndex& index, const IndexStore& store, platform::DirectoryLister& lister,
+          ScanView& view, WarningBox& warnings)
+      : index_(index), store_(store), lister_(lister), view_(view), warnings_(warnings) {}
+
+  // Scans drive `letter` (in the case the caller gives, which the stored
+  // paths keep) into the Loaded index and saves its pair. The caller has
+  // selected that drive, so the index loaded now is its previous scan.
+  void Scan(char letter, bool skip_system_directories);
+
+  // True while a scan runs: the progress window refuses to close then.
+  bool scanning() const { return scanning_; }
+
+ private:
+  void EnterDirectory(std::string_view path, int found_directories) override;
+
+  LoadedIndex& index_;
+  const IndexStore& store_;
+  platform::DirectoryLister& lister_;
+  ScanView& view_;
+  WarningBox& warnings_;
+  bool scanning_ = false;
+  int bar_maximum_ = 0;
+};
+
+}  // namespace vyr

@@ -1,0 +1,53 @@
+#include "index/sort_lists.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace vyr {
+namespace {
+
+// The first eight bytes of a name as one number, so that most comparisons
+// never touch the names themselves. Names hold no NUL, and padding with 0
+// keeps a proper beginning first.
+std::uint64_t PrefixKey(std::string_view name) {
+  std::uint64_t key = 0;
+  for (std::size_t i = 0; i < 8; ++i) {
+    key = key << 8 | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+  }
+  return key;
+}
+
+struct SortItem {
+  std::uint64_t prefix;
+  std::uint32_t position;
+};
+
+StringList Permuted(const StringList& list, const std::vector<SortItem>& order) {
+  StringList result;
+  result.reserve(list.size(), list.bytes().size());
+  for (const SortItem& item : order) result.push_back(list[item.position]);
+  return result;
+}
+
+}  // namespace
+
+void SortLists(LoadedIndex& index) {
+  const StringList& names = index.names;
+  std::vector<SortItem> order(names.size());
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    order[k] = {PrefixKey(names[k]), static_cast<std::uint32_t>(k)};
+  }
+  std::sort(order.begin(), order.end(), [&names](const SortItem& a, const SortItem& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    // std::string_view compares chars as unsigned bytes.
+    const int order_of_names = names[a.position].compare(names[b.position]);
+    return order_of_names != 0 ? order_of_names < 0 : a.position < b.position;
+  });
+  StringList sorted_names = Permuted(index.names, order);
+  StringList sorted_paths = Permuted(index.paths, order);
+  index.names.swap(sorted_names);
+  index.paths.swap(sorted_paths);
+}
+
+}  // namespace vyr

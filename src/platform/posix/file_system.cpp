@@ -1,0 +1,108 @@
+#include "platform/file_system.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "platform/posix/native_path.h"
+
+namespace vyr::platform {
+namespace {
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view content) {
+  while (!content.empty()) {
+    const ssize_t written = write(fd, content.data(), content.size());
+    if (written <= 0) return false;
+    content.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+bool WriteComplete(const std::string& path, std::string_view content) {
+  Descriptor fd(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  return fd.get() >= 0 && WriteAll(fd.get(), content) && fsync(fd.get()) == 0;
+}
+
+void SyncDirectoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  Descriptor fd(open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.get() >= 0) fsync(fd.get());
+}
+
+class PosixFileSystem final : public FileSystem {
+ public:
+  bool ReadWholeFile(const std::string& path, std::string& content) override {
+    const std::optional<std::string> native = posix::ToNativePath(path);
+    if (!native) return false;
+    Descriptor fd(open(native->c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return false;
+    // Other writers are kept out with an advisory lock, as far as Linux can.
+    if (flock(fd.get(), LOCK_SH | LOCK_NB) != 0) return false;
+    struct stat st {};
+    if (fstat(fd.get(), &st) != 0) return false;
+    content.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    while (done < content.size()) {
+      const ssize_t got = read(fd.get(), content.data() + done, content.size() - done);
+      if (got < 0) {
+        content.resize(done);
+        return false;
+      }
+      if (got == 0) break;
+      done += static_cast<std::size_t>(got);
+    }
+    content.resize(done);
+    return true;
+  }
+
+  bool ReplaceFiles(std::span<const FileWrite> files) override {
+    std::vector<std::pair<std::string, std::string>> renames;  // temporary, final
+    bool complete = true;
+    for (const FileWrite& file : files) {
+      const std::optional<std::string> native = posix::ToNativePath(file.path);
+      if (!native) {
+        complete = false;
+        break;
+      }
+      std::string temporary = *native + ".tmp";
+      renames.emplace_back(temporary, *native);
+      if (!WriteComplete(temporary, file.content)) {
+        complete = false;
+        break;
+      }
+    }
+    for (const auto& [temporary, final_path] : renames) {
+      if (complete && rename(temporary.c_str(), final_path.c_str()) != 0) complete = false;
+      if (!complete) unlink(temporary.c_str());
+    }
+    if (!renames.empty()) SyncDirectoryOf(renames.front().second);
+    return complete;
+  }
+};
+
+}  // namespace
+
+FileSystem& RealFileSystem() {
+  static PosixFileSystem file_system;
+  return file_system;
+}
+
+}  // namespace vyr::platform

@@ -1,0 +1,45 @@
+#include "platform/posix/native_path.h"
+
+#include <cctype>
+#include <cstdlib>
+
+#include "base/sjis.h"
+#include "platform/posix/cp932.h"
+
+namespace vyr::posix {
+
+std::optional<std::string> DriveRoot(char letter) {
+  const char* drives = std::getenv("VYR_DRIVES");
+  if (drives == nullptr) return std::nullopt;
+  std::string_view rest(drives);
+  while (!rest.empty()) {
+    const std::size_t end = rest.find(';');
+    const std::string_view item = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    if (item.size() >= 2 && item[1] == '=' &&
+        std::tolower(static_cast<unsigned char>(item[0])) ==
+            std::tolower(static_cast<unsigned char>(letter))) {
+      std::string root(item.substr(2));
+      while (root.size() > 1 && root.back() == '/') root.pop_back();
+      if (root == "/") root.clear();
+      return root;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ToNativePath(std::string_view ansi_path) {
+  const bool drive_form = ansi_path.size() >= 2 && ansi_path[1] == ':' &&
+                          std::isalpha(static_cast<unsigned char>(ansi_path[0]));
+  if (!drive_form) return AnsiToUtf8(ansi_path);
+  std::optional<std::string> root = DriveRoot(ansi_path[0]);
+  if (!root) return std::nullopt;
+  std::string rest(ansi_path.substr(2));
+  for (std::size_t pos = 0; pos < rest.size(); pos += CharLength(rest, pos)) {
+    if (rest[pos] == '\\') rest[pos] = '/';
+  }
+  if (rest.empty() || rest.front() != '/') rest.insert(rest.begin(), '/');
+  return *root + AnsiToUtf8(rest);
+}
+
+}  // namespace vyr::posix
