@@ -1,0 +1,106 @@
+#include "index/index_store.h"
+
+#include <gtest/gtest.h>
+
+#include "index/fakes.h"
+#include "index/index_texts.h"
+
+namespace vyr {
+namespace {
+
+using test::FakeFileSystem;
+
+constexpr char kDir[] = "c:\\vyr\\";
+
+class IndexStoreTest : public ::testing::Test {
+ protected:
+  FakeFileSystem files;
+  IndexStore store{files, kDir};
+  LoadedIndex index;
+};
+
+TEST_F(IndexStoreTest, PairIsNamedAfterTheVolumeLabel) {
+  EXPECT_EQ(store.PairPaths("SYSTEM").names_file, "c:\\vyr\\Vyr_SYSTEM.dir");
+  EXPECT_EQ(store.PairPaths("SYSTEM").paths_file, "c:\\vyr\\Vyr_SYSTEM.path");
+  EXPECT_EQ(store.PairPaths("").names_file, "c:\\vyr\\Vyr_.dir");
+}
+
+TEST_F(IndexStoreTest, LoadsBothListsAndTheLabel) {
+  files.files["c:\\vyr\\Vyr_D.dir"] = "ABC\r\nABD\n";
+  files.files["c:\\vyr\\Vyr_D.path"] = "c:\\x\\abc\rc:\\abd";
+  store.Load("D", index);
+  ASSERT_EQ(index.names.size(), 2u);
+  EXPECT_EQ(index.paths[1], "c:\\abd");
+  EXPECT_FALSE(index.no_index);
+  EXPECT_EQ(index.volume_label, "D");
+}
+
+TEST_F(IndexStoreTest, DamagedOrMissingPairsGiveNoIndex) {
+  struct Case {
+    const char* what;
+    std::optional<std::string> names, paths;
+  };
+  const Case cases[] = {
+      {"no pair", std::nullopt, std::nullopt},
+      {"empty pair", "", ""},
+      {"paths file missing", "A\r\nB\r\n", std::nullopt},
+      {"paths file shorter", "A\r\nB\r\n", "c:\\a\r\n"},
+      {"paths file longer", "A\r\n", "c:\\a\r\nc:\\b\r\n"},
+      {"names cut by NUL", std::string("A\r\n\0B\r\n", 7), "c:\\a\r\nc:\\b\r\n"},
+  };
+  for (const Case& c : cases) {
+    files.files.clear();
+    if (c.names) files.files["c:\\vyr\\Vyr_L.dir"] = *c.names;
+    if (c.paths) files.files["c:\\vyr\\Vyr_L.path"] = *c.paths;
+    index.names.push_back("OLD");
+    index.paths.push_back("c:\\old");
+    store.Load("L", index);
+    EXPECT_TRUE(index.no_index) << c.what;
+    EXPECT_EQ(index.names.size(), 0u) << c.what;
+    EXPECT_EQ(index.paths.size(), 0u) << c.what;
+  }
+}
+
+TEST_F(IndexStoreTest, GarbageLoadsAsLinesWithoutHarm) {
+  std::string garbage;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131 + 7) % 255 + 1);
+  files.files["c:\\vyr\\Vyr_G.dir"] = garbage;
+  files.files["c:\\vyr\\Vyr_G.path"] = garbage;
+  store.Load("G", index);
+  EXPECT_EQ(index.names.size(), index.paths.size());
+}
+
+TEST_F(IndexStoreTest, SaveWritesEveryEntryWithCrLf) {
+  index.volume_label = "W";
+  index.names.push_back("A");
+  index.paths.push_back("c:\\a");
+  test::RecordingWarnings warnings;
+  store.Save(index, 'c', warnings);
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_W.dir"], "A\r\n");
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_W.path"], "c:\\a\r\n");
+  EXPECT_TRUE(warnings.shown.empty());
+
+  LoadedIndex empty;
+  empty.volume_label = "E";
+  store.Save(empty, 'c', warnings);
+  EXPECT_EQ(files.files.at("c:\\vyr\\Vyr_E.dir"), "");
+  EXPECT_EQ(files.files.at("c:\\vyr\\Vyr_E.path"), "");
+}
+
+TEST_F(IndexStoreTest, FailedSaveWarnsWithTheUpperCaseLetterAndKeepsThePreviousPair) {
+  files.files["c:\\vyr\\Vyr_W.dir"] = "OLD\r\n";
+  files.files["c:\\vyr\\Vyr_W.path"] = "c:\\old\r\n";
+  files.unwritable.insert("c:\\vyr\\Vyr_W.path");
+  index.volume_label = "W";
+  index.names.push_back("NEW");
+  index.paths.push_back("c:\\new");
+  test::RecordingWarnings warnings;
+  store.Save(index, 'e', warnings);
+  ASSERT_EQ(warnings.shown.size(), 1u);
+  EXPECT_EQ(warnings.shown[0], std::string("E") + texts::kSaveFailed);
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_W.dir"], "OLD\r\n");
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_W.path"], "c:\\old\r\n");
+}
+
+}  // namespace
+}  // namespace vyr

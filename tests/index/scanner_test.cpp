@@ -1,0 +1,107 @@
+#include "index/scanner.h"
+
+#include <gtest/gtest.h>
+
+#include "index/fakes.h"
+#include "index/index_texts.h"
+
+namespace vyr {
+namespace {
+
+using test::Dir;
+
+class ScannerTest : public ::testing::Test {
+ protected:
+  ScannerTest() {
+    lister.listings["c:\\"] = {Dir("b"), Dir("a")};
+    lister.listings["c:\\b\\"] = {};
+    lister.listings["c:\\a\\"] = {};
+    index.volume_label = "VOL";
+  }
+
+  void LoadPrevious(int count) {
+    for (int k = 0; k < count; ++k) {
+      index.names.push_back("OLD");
+      index.paths.push_back("c:\\old");
+    }
+    index.no_index = count == 0;
+  }
+
+  static std::string Count(int found, int previous) {
+    char text[64];
+    std::snprintf(text, sizeof text, texts::kScanCountFormat, found, previous);
+    return std::string("count ") + text;
+  }
+
+  test::FakeFileSystem files;
+  IndexStore store{files, "c:\\vyr\\"};
+  test::FakeLister lister;
+  test::RecordingScanView view;
+  test::RecordingWarnings warnings;
+  LoadedIndex index;
+  Scanner scanner{index, store, lister, view, warnings};
+};
+
+TEST_F(ScannerTest, ShowsProgressThenSortsSavesAndCloses) {
+  LoadPrevious(1);
+  scanner.Scan('c', false);
+  const std::vector<std::string> expected = {
+      "letter C", "range 1 shown", "position 0", "show", "busy",
+      "path c:\\", "position 0", Count(0, 1), "repaint",
+      "path c:\\b\\", "position 1", Count(2, 1), "repaint",
+      "path c:\\a\\", "position 1", Count(2, 1), "repaint",
+      std::string("count ") + texts::kDirectoryTotal + "2", "position 1",
+      std::string("path ") + texts::kStoringResult, "repaint",
+      "idle", "hide"};
+  EXPECT_EQ(view.calls, expected);
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.dir"], "A\r\nB\r\n");
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.path"], "c:\\a\r\nc:\\b\r\n");
+  EXPECT_FALSE(index.no_index);
+  EXPECT_FALSE(scanner.scanning());
+}
+
+TEST_F(ScannerTest, NoLoadedIndexHidesTheBar) {
+  lister.listings["C:\\"] = lister.listings["c:\\"];
+  LoadPrevious(0);
+  scanner.Scan('C', false);
+  EXPECT_EQ(view.calls[1], "range 0 hidden");
+  // The stored paths keep the letter's case as given.
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.path"], "C:\\a\r\nC:\\b\r\n");
+}
+
+TEST_F(ScannerTest, EmptyDriveWritesEmptyFilesAndClearsTheNoIndexFlag) {
+  lister.listings["c:\\"] = {};
+  LoadPrevious(0);
+  scanner.Scan('c', false);
+  EXPECT_EQ(files.files.at("c:\\vyr\\Vyr_VOL.dir"), "");
+  EXPECT_EQ(files.files.at("c:\\vyr\\Vyr_VOL.path"), "");
+  EXPECT_FALSE(index.no_index);
+  EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(),
+                       std::string("count ") + texts::kDirectoryTotal + "0"),
+            1);
+}
+
+TEST_F(ScannerTest, FailedSaveWarnsAndStillClosesWithTheNewIndex) {
+  files.unwritable.insert("c:\\vyr\\Vyr_VOL.dir");
+  LoadPrevious(0);
+  scanner.Scan('c', false);
+  ASSERT_EQ(warnings.shown.size(), 1u);
+  EXPECT_EQ(warnings.shown[0], std::string("C") + texts::kSaveFailed);
+  EXPECT_EQ(index.names.size(), 2u);
+  EXPECT_FALSE(index.no_index);
+  EXPECT_EQ(view.calls.back(), "hide");
+}
+
+TEST_F(ScannerTest, BarStaysFullOnceTheCounterPassesThePreviousCount) {
+  lister.listings["c:\\"] = {Dir("a"), Dir("b"), Dir("c")};
+  LoadPrevious(2);
+  scanner.Scan('c', false);
+  for (const std::string& call : view.calls) {
+    if (call.rfind("position ", 0) == 0) {
+      EXPECT_LE(std::stoi(call.substr(9)), 2) << call;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vyr

@@ -1,0 +1,73 @@
+#include "index/sort_lists.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace vyr {
+namespace {
+
+LoadedIndex IndexOf(const std::vector<std::string>& names) {
+  LoadedIndex index;
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    index.names.push_back(names[k]);
+    index.paths.push_back(std::string("p").append(std::to_string(k)));
+  }
+  return index;
+}
+
+std::vector<std::string> Names(const LoadedIndex& index) {
+  std::vector<std::string> names;
+  for (std::size_t k = 0; k < index.names.size(); ++k) names.emplace_back(index.names[k]);
+  return names;
+}
+
+TEST(SortLists, UnsignedBytesAndAProperBeginningFirst) {
+  LoadedIndex index = IndexOf({"ABD", "\x83\x5C", "ABC", "", "ABCDEFGHIJ", "ABCDEFGHI", "Z",
+                               "ABCDEFGH", "\xB1", "AB"});
+  SortLists(index);
+  const std::vector<std::string> expected = {"", "AB", "ABC", "ABCDEFGH", "ABCDEFGHI",
+                                             "ABCDEFGHIJ", "ABD", "Z", "\x83\x5C", "\xB1"};
+  EXPECT_EQ(Names(index), expected);
+}
+
+TEST(SortLists, PathsMoveWithTheirNamesAndEqualNamesKeepTheirOrder) {
+  LoadedIndex index = IndexOf({"B", "A", "B", "A"});
+  SortLists(index);
+  const char* paths[] = {"p1", "p3", "p0", "p2"};
+  for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(index.paths[k], paths[k]);
+}
+
+TEST(SortLists, AgreesWithAPlainStableSortOnRandomNames) {
+  std::mt19937 random(7);
+  std::vector<std::string> names;
+  for (int i = 0; i < 5000; ++i) {
+    std::string name(random() % 12, 'A');
+    for (char& c : name) c = "AB\x83\x5C\xFF"[random() % 5];
+    names.push_back(name);
+  }
+  LoadedIndex index = IndexOf(names);
+  SortLists(index);
+
+  std::vector<std::size_t> order(names.size());
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    ASSERT_EQ(index.names[k], names[order[k]]) << k;
+    ASSERT_EQ(index.paths[k], std::string("p").append(std::to_string(order[k]))) << k;
+  }
+}
+
+TEST(SortLists, NothingToDoForFewerThanTwo) {
+  LoadedIndex empty;
+  SortLists(empty);
+  EXPECT_EQ(empty.names.size(), 0u);
+  LoadedIndex one = IndexOf({"X"});
+  SortLists(one);
+  EXPECT_EQ(one.paths[0], "p0");
+}
+
+}  // namespace
+}  // namespace vyr
