@@ -34,15 +34,19 @@ StringList Permuted(const StringList& list, const std::vector<SortItem>& order) 
 
 void SortLists(LoadedIndex& index) {
   const StringList& names = index.names;
+  const StringList& paths = index.paths;
   std::vector<SortItem> order(names.size());
   for (std::size_t k = 0; k < names.size(); ++k) {
     order[k] = {PrefixKey(names[k]), static_cast<std::uint32_t>(k)};
   }
-  std::sort(order.begin(), order.end(), [&names](const SortItem& a, const SortItem& b) {
+  std::sort(order.begin(), order.end(), [&](const SortItem& a, const SortItem& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
     // std::string_view compares chars as unsigned bytes.
-    const int order_of_names = names[a.position].compare(names[b.position]);
-    return order_of_names != 0 ? order_of_names < 0 : a.position < b.position;
+    if (const int by_name = names[a.position].compare(names[b.position])) return by_name < 0;
+    // Equal names go by path, so that the pair does not depend on the order in
+    // which the platform listed the directories.
+    if (const int by_path = paths[a.position].compare(paths[b.position])) return by_path < 0;
+    return a.position < b.position;
   });
   StringList sorted_names = Permuted(index.names, order);
   StringList sorted_paths = Permuted(index.paths, order);

@@ -6,7 +6,8 @@
 namespace vyr {
 
 // Sorts the names by unsigned bytes, a proper beginning first, and moves every
-// path with its name. Equal names keep the order in which they were found.
+// path with its name. Equal names stand in the order of their paths, so the
+// result is the same whatever order the directories were listed in.
 void SortLists(LoadedIndex& index);
 
 }  // namespace vyr

@@ -68,7 +68,7 @@ TEST_F(CliTest, ScanThenFindEveryOutcome) {
 }
 
 TEST_F(CliTest, FindWithoutAPairAsksForAScan) {
-  tree.SetLabel("NEVERSCANNED");
+  index_dir += std::string("never-scanned") + index_dir.back();
   const Output found = Find("abc");
   EXPECT_EQ(found.status, kExitScanFirst);
   EXPECT_EQ(found.err, std::string(texts::kScanFirst) + "\n");

@@ -32,10 +32,15 @@ TEST(SortLists, UnsignedBytesAndAProperBeginningFirst) {
   EXPECT_EQ(Names(index), expected);
 }
 
-TEST(SortLists, PathsMoveWithTheirNamesAndEqualNamesKeepTheirOrder) {
-  LoadedIndex index = IndexOf({"B", "A", "B", "A"});
+TEST(SortLists, PathsMoveWithTheirNamesAndEqualNamesGoByPath) {
+  LoadedIndex index;
+  for (auto [name, path] : {std::pair{"B", "c:\\z\\b"}, {"A", "c:\\y\\a"}, {"B", "c:\\b"},
+                            {"A", "c:\\a"}}) {
+    index.names.push_back(name);
+    index.paths.push_back(path);
+  }
   SortLists(index);
-  const char* paths[] = {"p1", "p3", "p0", "p2"};
+  const char* paths[] = {"c:\\a", "c:\\y\\a", "c:\\b", "c:\\z\\b"};
   for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(index.paths[k], paths[k]);
 }
 
@@ -52,8 +57,11 @@ TEST(SortLists, AgreesWithAPlainStableSortOnRandomNames) {
 
   std::vector<std::size_t> order(names.size());
   for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
-  std::stable_sort(order.begin(), order.end(),
-                   [&](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+  // Paths "p<k>" order equal names as strings, not as numbers.
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    if (names[a] != names[b]) return names[a] < names[b];
+    return std::to_string(a) < std::to_string(b);
+  });
   for (std::size_t k = 0; k < order.size(); ++k) {
     ASSERT_EQ(index.names[k], names[order[k]]) << k;
     ASSERT_EQ(index.paths[k], std::string("p").append(std::to_string(order[k]))) << k;

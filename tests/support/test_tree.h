@@ -29,8 +29,6 @@ class TestTree {
   // false where links cannot be made.
   bool MakeDirectoryLink(std::string_view relative, std::string_view target);
   void SetLabel(std::string_view label);
-  // Removes a directory that the test made, as if it vanished mid-scan.
-  void RemoveDirectory(std::string_view relative);
 
  private:
   char drive_;

@@ -63,10 +63,6 @@ void TestTree::SetLabel(std::string_view label) {
                                                                     << '\n';
 }
 
-void TestTree::RemoveDirectory(std::string_view relative) {
-  std::filesystem::remove_all(native_root_ + "/" + NativeRelative(relative));
-}
-
 std::string ScratchDirectory() {
   static const std::string directory = MakeTemporaryDirectory() + "/";
   return posix::Utf8ToAnsi(directory);

@@ -77,12 +77,6 @@ void TestTree::SetLabel(std::string_view label) {
   MakeFile(".windows-label", std::string(label) + "\n");
 }
 
-void TestTree::RemoveDirectory(std::string_view relative) {
-  const std::string path = native_root_ + std::string(relative) + "\\";
-  RemoveTree(path);
-  RemoveDirectoryA(path.c_str());
-}
-
 std::string ScratchDirectory() {
   static const std::string directory = [] {
     char temp[MAX_PATH + 1] = {};
