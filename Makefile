@@ -1,0 +1,48 @@
+# The two commands of the README: `make run` and `make test`.
+SHELL := /bin/bash
+MAKEFLAGS += --no-print-directory
+JOBS ?= $(shell nproc)
+
+NATIVE_CLI := build/native/tools/vyr-cli/vyr-cli
+WINDOWS_CLI := build/win32/tools/vyr-cli/vyr-cli.exe
+
+.PHONY: run test setup native asan win32 test-native test-asan test-win32 test-cross bench clean
+
+setup:
+	@bash scripts/setup.sh
+
+native: setup
+	cmake --preset native >/dev/null
+	cmake --build --preset native -j$(JOBS)
+
+asan: setup
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan -j$(JOBS)
+
+win32: setup
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 -j$(JOBS)
+
+run: native
+	@bash scripts/demo.sh $(NATIVE_CLI)
+
+test-native: native
+	ctest --preset native -j$(JOBS)
+
+test-asan: asan
+	ctest --preset asan -j$(JOBS)
+
+test-win32: win32
+	ctest --preset win32
+
+test-cross: native win32
+	bash tests/cross/same_pair.sh $(NATIVE_CLI) $(WINDOWS_CLI)
+
+test: test-native test-asan test-win32 test-cross
+	@echo "make test: native, sanitizer, Wine and cross-build tests all passed"
+
+bench: native
+	bash bench/run.sh
+
+clean:
+	rm -rf build
