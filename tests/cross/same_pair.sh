@@ -32,4 +32,21 @@ for flags in "" "--ignore-sysdir"; do
     fi
   done
 done
-echo "same_pair: 2 passed, 0 failed"
+# Links back up the tree and a path far past MAX_PATH: both builds must end,
+# the Windows one having listed nothing beyond its path limit.
+hostile=$work/hostile
+deep=$hostile
+for _ in $(seq 60); do deep=$deep/dddddddd; done
+mkdir -p "$hostile/a/b" "$deep"
+ln -s ../.. "$hostile/a/b/up"
+ln -s .. "$hostile/a/b/up2"
+printf 'HOSTILE\n' >"$hostile/.windows-label"
+count=$(VYR_DRIVES="t=$hostile" timeout 120 "$native_cli" scan t --index-dir "$work/native")
+[ "$count" = 64 ] || { echo "same_pair: native scan of the hostile tree gave $count, not 64" >&2; exit 1; }
+count=$(VYR_WINE_TREE="$hostile" VYR_WINEPREFIX="$(dirname "$windows_cli")/../wineprefix-cross" \
+  timeout 300 "$wine_run" "$windows_cli" scan t --index-dir "Z:$work/wine" | tr -d '\r')
+if [ -z "$count" ] || [ "$count" -lt 5 ] || [ "$count" -gt 64 ]; then
+  echo "same_pair: Wine scan of the hostile tree gave '$count'" >&2
+  exit 1
+fi
+echo "same_pair: 3 passed, 0 failed"
