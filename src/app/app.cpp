@@ -1,0 +1,2 @@
+// Placeholder until start-up lands: keeps the library non-empty.
+namespace vyr {}

@@ -1,0 +1,1 @@
+#include "commands/command_entry.h"
