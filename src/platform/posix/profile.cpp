@@ -1,0 +1,41 @@
+#include "platform/profile.h"
+
+#include "platform/file_system.h"
+#include "platform/ini_text.h"
+
+namespace vyr::platform {
+namespace {
+
+// Reads the file anew for every value and replaces it whole for every change,
+// through a complete temporary file, so that a crash never leaves half a file.
+class PosixProfile final : public Profile {
+ public:
+  explicit PosixProfile(std::string path) : path_(std::move(path)) {}
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view fallback) override {
+    std::string text;
+    if (!RealFileSystem().ReadWholeFile(path_, text)) return std::string(fallback);
+    return FindIniValue(text, section, key).value_or(std::string(fallback));
+  }
+
+  bool WriteString(std::string_view section, std::string_view key,
+                   std::string_view value) override {
+    std::string text;
+    RealFileSystem().ReadWholeFile(path_, text);  // a missing file starts empty
+    const std::string changed = SetIniValue(text, section, key, value);
+    const FileWrite write{path_, changed};
+    return RealFileSystem().ReplaceFiles({&write, 1});
+  }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
+
+std::unique_ptr<Profile> OpenProfile(std::string path) {
+  return std::make_unique<PosixProfile>(std::move(path));
+}
+
+}  // namespace vyr::platform
