@@ -2,40 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "settings/settings_texts.h"
+#include "support/fake_profile.h"
 #include "support/test_tree.h"
 
 namespace vyr {
 namespace {
 
-// Answers from a fixed text and refuses writes when told to.
-class FakeProfile final : public platform::Profile {
- public:
-  std::map<std::string, std::string> values;  // "SECTION/KEY"
-  bool refuse_writes = false;
-  std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view fallback) override {
-    const auto it = values.find(std::string(section) + "/" + std::string(key));
-    return it == values.end() ? std::string(fallback) : it->second;
-  }
-  bool WriteString(std::string_view section, std::string_view key,
-                   std::string_view value) override {
-    if (refuse_writes) return false;
-    values[std::string(section) + "/" + std::string(key)] = std::string(value);
-    return true;
-  }
-};
-
 class SettingsFileTest : public ::testing::Test {
  protected:
   SettingsFileTest() {
-    auto owned = std::make_unique<FakeProfile>();
+    auto owned = std::make_unique<test::FakeProfile>();
     profile = owned.get();
     file = std::make_unique<SettingsFile>(std::move(owned), "C:\\Tools\\vyr.INI");
   }
-  FakeProfile* profile;
+  test::FakeProfile* profile;
   std::unique_ptr<SettingsFile> file;
 };
 

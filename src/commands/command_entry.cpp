@@ -1,1 +1,0 @@
-#include "commands/command_entry.h"

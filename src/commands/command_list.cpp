@@ -1,0 +1,70 @@
+#include "commands/command_list.h"
+
+#include <string>
+
+#include "commands/commands_texts.h"
+
+namespace vyr {
+namespace {
+
+constexpr char kSection[] = "COMMANDS";
+
+std::string Key(const char* word, std::size_t position) {
+  return word + std::to_string(position);
+}
+
+}  // namespace
+
+std::vector<CommandEntry> CommandList::DefaultEntries() {
+  return {{texts::kShowOnDesktop, "Explorer.exe", "%s\\", "", "Ctrl+Alt+G"},
+          {texts::kShowAsTree, "Explorer.exe", "/e, %s\\", "", ""}};
+}
+
+const CommandEntry* CommandList::At(long long position) const {
+  if (position < 0 || static_cast<unsigned long long>(position) >= entries_.size()) return nullptr;
+  return &entries_[static_cast<std::size_t>(position)];
+}
+
+CommandEntry& CommandList::Add(CommandEntry entry) {
+  entries_.push_back(std::move(entry));
+  return entries_.back();
+}
+
+void CommandList::Load(SettingsFile& file) {
+  const int count = file.ReadInteger(kSection, "NUM", 0);
+  entries_.clear();
+  if (count == 0) {
+    entries_ = DefaultEntries();
+    return;
+  }
+  for (int n = 0; n < count; ++n) {
+    const auto position = static_cast<std::size_t>(n);
+    CommandEntry entry;
+    entry.parameters = file.ReadString(kSection, Key("OPTION", position));
+    entry.directory = file.ReadString(kSection, Key("DIRECTORY", position));
+    entry.hot_key = file.ReadString(kSection, Key("HOTKEY", position));
+    entry.program = file.ReadString(kSection, Key("COMMANDLINE", position));
+    entry.title = file.ReadString(kSection, Key("DESCRIPTION", position));
+    Add(std::move(entry));
+  }
+}
+
+void CommandList::Save(SettingsFile& file) const {
+  file.WriteInteger(kSection, "NUM", static_cast<int>(entries_.size()));
+  for (std::size_t n = 0; n < entries_.size(); ++n) {
+    const CommandEntry& entry = entries_[n];
+    file.WriteString(kSection, Key("DESCRIPTION", n), entry.title);
+    file.WriteString(kSection, Key("COMMANDLINE", n), entry.program);
+    file.WriteString(kSection, Key("OPTION", n), entry.parameters);
+    file.WriteString(kSection, Key("DIRECTORY", n), entry.directory);
+    file.WriteString(kSection, Key("HOTKEY", n), entry.hot_key);
+  }
+}
+
+void CommandList::ResetToDefault(SettingsFile& file) {
+  entries_.clear();
+  Save(file);
+  Load(file);
+}
+
+}  // namespace vyr

@@ -1,0 +1,47 @@
+// The user's ordered Command list and its section of the settings file.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "commands/command_entry.h"
+#include "settings/settings_file.h"
+
+namespace vyr {
+
+// The hot key of the entry at position p is registered as this plus p.
+inline constexpr int kCommandHotKeyBase = 4096;
+// The launch-menu item of the entry at position p carries this plus p.
+inline constexpr int kLaunchMenuTagBase = 9000;
+
+class CommandList {
+ public:
+  // The two entries used while the settings file holds none.
+  static std::vector<CommandEntry> DefaultEntries();
+
+  std::size_t size() const { return entries_.size(); }
+  bool empty() const { return entries_.empty(); }
+  const CommandEntry& operator[](std::size_t position) const { return entries_[position]; }
+  CommandEntry& operator[](std::size_t position) { return entries_[position]; }
+  const std::vector<CommandEntry>& entries() const { return entries_; }
+
+  // The entry at `position`, or nothing when it is no position of the list.
+  const CommandEntry* At(long long position) const;
+
+  CommandEntry& Add(CommandEntry entry);
+  void Clear() { entries_.clear(); }
+
+  // COMMANDS NUM = 0 or absent gives the default list (nothing is written);
+  // a negative count gives an empty list.
+  void Load(SettingsFile& file);
+  // Raises SettingsWriteError; keys written before the failure stay.
+  void Save(SettingsFile& file) const;
+  // Empties the list, saves it (NUM = 0 only) and loads the default list.
+  void ResetToDefault(SettingsFile& file);
+
+ private:
+  std::vector<CommandEntry> entries_;
+};
+
+}  // namespace vyr
