@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 NATIVE_CLI := build/native/tools/vyr-cli/vyr-cli
 WINDOWS_CLI := build/win32/tools/vyr-cli/vyr-cli.exe
 
-.PHONY: run test setup native asan win32 test-native test-asan test-win32 test-cross bench clean
+.PHONY: run test setup native asan win32 fuzz test-native test-asan test-win32 test-cross test-fuzz bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -23,6 +23,10 @@ win32: setup
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32 -j$(JOBS)
 
+fuzz: setup
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j$(JOBS)
+
 run: native
 	@bash scripts/demo.sh $(NATIVE_CLI)
 
@@ -38,8 +42,11 @@ test-win32: win32
 test-cross: native win32
 	bash tests/cross/same_pair.sh $(NATIVE_CLI) $(WINDOWS_CLI)
 
-test: test-native test-asan test-win32 test-cross
-	@echo "make test: native, sanitizer, Wine and cross-build tests all passed"
+test-fuzz: fuzz
+	bash tests/fuzz/run.sh build/fuzz
+
+test: test-native test-asan test-win32 test-cross test-fuzz
+	@echo "make test: native, sanitizer, Wine, cross-build and fuzz tests all passed"
 
 bench: native
 	bash bench/run.sh
