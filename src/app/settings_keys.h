@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/settings_values.h"
+#include "settings/settings_values.h"
 #include "settings/settings_file.h"
 
 namespace vyr {

@@ -5,16 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/warning_box.h"
 #include "index/loaded_index.h"
 #include "platform/file_system.h"
 
 namespace vyr {
-
-class WarningBox {
- public:
-  virtual ~WarningBox() = default;
-  virtual void ShowWarning(std::string_view text) = 0;
-};
 
 struct IndexPairPaths {
   std::string names_file;

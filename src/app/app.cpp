@@ -1,2 +1,0 @@
-// Placeholder until start-up lands: keeps the library non-empty.
-namespace vyr {}
