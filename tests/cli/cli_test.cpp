@@ -88,12 +88,64 @@ TEST_F(CliTest, BadArgumentsGiveTheUsage) {
       {"scan", "c", "--drive", "c"},
       {"scan", "c", "--index-dir"},
       {"find", "x", "--bogus"},
+      {"expand"},
+      {"expand", "%d", "--input"},
+      {"expand", "%d", "--drive", "c"},
+      {"expand", "%d", "extra"},
+      {"encode"},
+      {"encode", "url"},
+      {"encode", "URL", "x"},
+      {"encode", "sjis", "x"},
+      {"encode", "url", "x", "y"},
+      {"encode", "url", "x", "--dir", "d"},
   };
   for (const auto& args : cases) {
     const Output output = RunCli(args);
     EXPECT_EQ(output.status, kExitUsage) << testing::PrintToString(args);
     EXPECT_NE(output.err.find("usage:"), std::string::npos);
   }
+}
+
+TEST(CliExpand, PrintsTheExpandedLine) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+  };
+  const Case cases[] = {
+      {{"expand", "/e, %s\\", "--dir", "c:\\Program Files"}, "/e, c:\\Program Files\\\n"},
+      {{"expand", "%wsearch%w %d", "--input", "abc"}, "\"search\" abc\n"},
+      {{"expand", "%s|%d", "--input", "b", "--dir", "a"}, "a|b\n"},
+      {{"expand", "%s|%d"}, "|\n"},
+      {{"expand", "--dir"}, "--dir\n"},  // the first argument is always the line
+      {{"expand", ""}, "\n"},
+      {{"expand", "%u", "--input", "\x82\xA0 a"}, "%E3%81%82%20a\n"},  // あ a
+  };
+  for (const Case& c : cases) {
+    const Output output = RunCli(c.args);
+    EXPECT_EQ(output.status, kExitFound) << testing::PrintToString(c.args);
+    EXPECT_EQ(output.out, c.out) << testing::PrintToString(c.args);
+    EXPECT_EQ(output.err, "");
+  }
+}
+
+TEST(CliEncode, EachFormIsWhatItsMacroInserts) {
+  const std::string text = "\x8A\xBF\x8E\x9A \xB6\xDE&";  // 漢字 ｶﾞ&
+  struct Case {
+    std::string form, macro, out;
+  };
+  const Case cases[] = {
+      {"url", "%e", "%8A%BF%8E%9A+%B6%DE%26"},
+      {"utf8", "%u", "%E6%BC%A2%E5%AD%97%20%EF%BD%B6%EF%BE%9E%26"},  // 0x97 leads the space
+      {"euc", "%x", "%B4%C1%BB%FA+%A5%AC%26"},
+      {"jis", "%j", "4A%3Bz+%25%2C%26"},
+  };
+  for (const Case& c : cases) {
+    const Output encoded = RunCli({"encode", c.form, text});
+    EXPECT_EQ(encoded.status, kExitFound) << c.form;
+    EXPECT_EQ(encoded.out, c.out + "\n") << c.form;
+    EXPECT_EQ(RunCli({"expand", c.macro, "--input", text}).out, encoded.out) << c.form;
+  }
+  EXPECT_EQ(RunCli({"encode", "url", ""}).out, "\n");
 }
 
 }  // namespace
