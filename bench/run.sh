@@ -122,7 +122,8 @@ echo "Vyr benchmarks: $directories directories, pair of $pair_entries entries, s
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //')," \
   "$(awk '/MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo), kernel $(uname -r)," \
   "$(date -u '+%Y-%m-%d %H:%M UTC')"
-commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)
+echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg) (figures are only fair on an idle machine)"
+commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo "${VYR_BENCH_COMMIT:-unknown}")
 if [ -n "$(git -C "$repo" status --porcelain -- src tools bench 2>/dev/null)" ]; then
   commit="$commit, with uncommitted changes"
 fi
@@ -196,7 +197,10 @@ sort_names() { LC_ALL=C sort "$names_file"; }
 t_sort_names=$(median_of_runs 1 "$runs" sort_names)
 
 grep_fragment=$(printf '%s' "$fragment" | tr a-z A-Z | iconv -f UTF-8 -t CP932)
-grep_paths() { LC_ALL=C grep -c -F -- "$grep_fragment" "$paths_file" || true; }
+# Into a file: GNU grep stops at the first match when its output is /dev/null.
+grep_paths() { LC_ALL=C grep -c -F -- "$grep_fragment" "$paths_file" >"$work/grep.out" || true; }
+grep_paths
+[ "$(cat "$work/grep.out")" -gt 0 ] || { echo "run.sh: no path holds the fragment" >&2; exit 1; }
 t_grep=$(median_of_runs 1 "$runs" grep_paths)
 t_fragment=$(bench_time "$work/lookup.json" BM_FindPathFragment s)
 t_lookup_ns=$(bench_time "$work/lookup.json" BM_Lookup_Typed ns)
@@ -239,3 +243,4 @@ echo "also: FindNamePrefix alone $(awk -v t="$t_prefix_ns" 'BEGIN { printf "%.0f
 echo "      SortLists of $pair_entries entries $(msec "$t_sort")" \
   "(LC_ALL=C sort of the names file $(msec "$t_sort_names"); no target)"
 echo "      pair files $(mib "$(memory_value file_bytes)") for $(memory_value entries) entries"
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
