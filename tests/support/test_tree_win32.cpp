@@ -82,6 +82,9 @@ std::string ScratchDirectory() {
     char temp[MAX_PATH + 1] = {};
     GetTempPathA(MAX_PATH, temp);
     std::string path = std::string(temp) + "vyr-test-" + std::to_string(GetCurrentProcessId());
+    // Wine hands out the same process ids run after run: empty what an
+    // earlier run may have left.
+    RemoveTree(path + "\\");
     CreateDirectoryA(path.c_str(), nullptr);
     return path + "\\";
   }();
