@@ -1,0 +1,22 @@
+// The drives the system reports, for the drive box.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vyr::platform {
+
+enum class DriveType { kUnknown, kRemovable, kFixed, kNetwork, kCdRom, kRamDisk };
+
+struct DriveInfo {
+  char letter;  // lower case
+  DriveType type;
+  std::string label;        // volume label of fixed, CD-ROM and RAM drives
+  std::string remote_name;  // of a network drive; empty when unknown
+};
+
+// Every logical drive, in letter order (Windows: GetLogicalDrives,
+// GetDriveTypeA, WNetGetConnectionA; Linux: the drives of VYR_DRIVES).
+std::vector<DriveInfo> LogicalDrives();
+
+}  // namespace vyr::platform
