@@ -17,6 +17,9 @@ class ScanView {
   virtual void Hide() = 0;
   // Paints the window now: no message loop runs while a scan does.
   virtual void Repaint() = 0;
+  // Paints the window with the latest texts as a directory is entered; a
+  // window may skip some of these, but never the last state before Repaint.
+  virtual void ShowProgress() = 0;
   virtual void SetBusyCursor(bool busy) = 0;
 };
 

@@ -42,7 +42,7 @@ void Scanner::EnterDirectory(std::string_view path, int found_directories) {
   char count[64];
   std::snprintf(count, sizeof count, texts::kScanCountFormat, found_directories, bar_maximum_);
   view_.SetCountText(count);
-  view_.Repaint();
+  view_.ShowProgress();
 }
 
 }  // namespace vyr

@@ -95,6 +95,7 @@ class RecordingScanView final : public ScanView {
   void Show() override { calls.push_back("show"); }
   void Hide() override { calls.push_back("hide"); }
   void Repaint() override { calls.push_back("repaint"); }
+  void ShowProgress() override { calls.push_back("progress"); }
   void SetBusyCursor(bool busy) override { calls.push_back(busy ? "busy" : "idle"); }
 };
 

@@ -47,9 +47,9 @@ TEST_F(ScannerTest, ShowsProgressThenSortsSavesAndCloses) {
   scanner.Scan('c', false);
   const std::vector<std::string> expected = {
       "letter C", "range 1 shown", "position 0", "show", "busy",
-      "path c:\\", "position 0", Count(0, 1), "repaint",
-      "path c:\\b\\", "position 1", Count(2, 1), "repaint",
-      "path c:\\a\\", "position 1", Count(2, 1), "repaint",
+      "path c:\\", "position 0", Count(0, 1), "progress",
+      "path c:\\b\\", "position 1", Count(2, 1), "progress",
+      "path c:\\a\\", "position 1", Count(2, 1), "progress",
       std::string("count ") + texts::kDirectoryTotal + "2", "position 1",
       std::string("path ") + texts::kStoringResult, "repaint",
       "idle", "hide"};

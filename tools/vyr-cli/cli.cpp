@@ -176,6 +176,7 @@ class SilentScanView final : public ScanView {
   void Show() override {}
   void Hide() override {}
   void Repaint() override {}
+  void ShowProgress() override {}
   void SetBusyCursor(bool) override {}
 };
 

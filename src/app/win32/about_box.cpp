@@ -1,0 +1,86 @@
+#include "app/win32/about_box.h"
+
+#include <shellapi.h>
+
+#include "framework/gdi.h"
+#include "platform/volumes.h"
+
+namespace vyr {
+namespace {
+
+constexpr int kClientWidth = 498;
+constexpr int kClientHeight = 309;
+constexpr int kLinkId = 200;
+constexpr int kPanelId = 201;
+
+}  // namespace
+
+bool TForm3::Create(HWND owner, HBITMAP picture) {
+  RECT frame = {0, 0, kClientWidth, kClientHeight};
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  framework::WindowArgs args;
+  args.class_name = "TForm3";
+  args.title = "About Vyr";
+  args.style = style;
+  args.ex_style = WS_EX_DLGMODALFRAME;
+  args.owner = owner;
+  args.x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  args.y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  args.width = width;
+  args.height = height;
+  if (!Window::Create(args)) return false;
+  using framework::CreateControl;
+  const HWND me = hwnd();
+  HFONT font = framework::UiFont();
+  CreateControl(me, {"STATIC", "", SS_BLACKRECT, 4, 4, 489, 269, kPanelId, font});
+  HWND image = CreateControl(me, {"STATIC", "", SS_BITMAP | SS_CENTERIMAGE, 202, 40, 93, 93, 0, font});
+  if (picture != nullptr) SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+  CreateControl(me, {"STATIC", "since 1996", SS_CENTER, 150, 150, 196, 16, 0, font});
+  CreateControl(me, {"STATIC", "Contact me to:", 0, 20, 220, 200, 16, 0, font});
+  const std::string help = platform::ProgramDirectory() + "html\\index.html";
+  link_.Attach(CreateControl(me, {"STATIC", help, SS_NOTIFY, 20, 240, 460, 16, kLinkId,
+                                  framework::FaceFont("Arial", 13)}));
+  CreateControl(me, {"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 212, 279, 75, 25, IDOK,
+                     framework::BoldUiFont(12)});
+  return true;
+}
+
+void TForm3::LinkClick() const {
+  ShellExecuteA(hwnd(), "open", link_.Text().c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+LRESULT TForm3::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wparam);
+      const bool link = reinterpret_cast<HWND>(lparam) == link_.hwnd();
+      SetTextColor(dc, link ? RGB(255, 255, 0) : RGB(255, 255, 255));
+      SetBkColor(dc, RGB(0, 0, 0));
+      return reinterpret_cast<LRESULT>(black_);
+    }
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wparam) == link_.hwnd()) {
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+        return TRUE;
+      }
+      break;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == kLinkId && HIWORD(wparam) == STN_CLICKED) {
+        LinkClick();
+      } else if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
+        EndModal(IDOK);
+      }
+      return 0;
+    case WM_CLOSE:
+      EndModal(IDCANCEL);
+      return 0;
+    default:
+      break;
+  }
+  return Default(message, wparam, lparam);
+}
+
+}  // namespace vyr

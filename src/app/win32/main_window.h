@@ -1,0 +1,75 @@
+// TForm1: the main window, a narrow tool window with the input box, the
+// drive box, GO and Scan. Every event goes to the Application.
+#pragma once
+
+#include <memory>
+
+#include "app/application.h"
+#include "framework/controls.h"
+#include "framework/menu.h"
+#include "framework/window.h"
+
+namespace vyr {
+
+class TForm1 final : public framework::Window, public MainWindowView {
+ public:
+  TForm1() = default;
+  bool Create(HICON icon);
+  // The windows whose places the settings keep, besides this one.
+  void SetOtherWindows(framework::Window* chooser, framework::Window* mini) {
+    chooser_ = chooser;
+    mini_ = mini;
+  }
+  void SetApplication(Application* application) { application_ = application; }
+  void SetAboutBox(framework::Window* about) { about_ = about; }
+
+  // MainWindowView
+  std::string InputText() const override { return combo_box1_.Text(); }
+  void SetInputText(const std::string& text) override { combo_box1_.SetText(text); }
+  void ShowHistory(const std::vector<std::string>& entries) override;
+  void FillDriveBox(const std::vector<std::string>& entries) override;
+  void ShowDriveEntry(int index) override { drive_box1_.Select(index); }
+  void RepaintDriveBox() override { RedrawWindow(drive_box1_.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+  void FillScanMenu(const std::vector<std::string>& captions) override;
+  void PlaceWindows(const SettingsValues& values) override;
+  void TakePlacement(SettingsValues& values) const override;
+  void SetCompletion(bool on) override { completion_ = on; }
+  void Close() override { PostMessageA(hwnd(), WM_CLOSE, 0, 0); }
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  void CreateControls();
+  void BuildMenus();
+  void FormResize();
+  void FormGetMinMaxInfo(MINMAXINFO& info) const;
+  void FormPaint();
+  void FormCloseQuery();
+  void OnCommand(int id, int code);
+  void PopMainPopup(POINT at);
+  void OpenHelp(const char* page) const;
+  void ShowAbout();
+  bool CompleteTyped(WPARAM character);
+  static LRESULT CALLBACK InputBoxProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+  Application* application_ = nullptr;
+  framework::Window* chooser_ = nullptr;
+  framework::Window* mini_ = nullptr;
+  framework::Window* about_ = nullptr;
+
+  framework::Control label1_;
+  framework::ComboBox combo_box1_;
+  framework::ComboBox drive_box1_;
+  framework::Button button1_;
+  framework::Button button2_;
+
+  framework::PopupMenu pop_main_;
+  framework::PopupMenu pop_scan_;
+  int fixed_height_ = 0;
+  int label_width_ = 36;
+  bool completion_ = false;
+  std::string pending_lead_byte_;
+};
+
+}  // namespace vyr

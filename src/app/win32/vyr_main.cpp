@@ -1,0 +1,111 @@
+// WinMain: one instance, the seven windows in their order, start-up, the
+// message loop.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/application.h"
+#include "app/win32/about_box.h"
+#include "app/win32/main_window.h"
+#include "app/win32/main_window_texts.h"
+#include "app/win32/win32_shell.h"
+#include "app/command_line.h"
+#include "framework/dialogs.h"
+#include "index/win32/scan_progress_window.h"
+#include "jump/win32/decide.h"
+#include "platform/directory_lister.h"
+#include "platform/file_system.h"
+#include "platform/drives.h"
+#include "platform/volumes.h"
+
+namespace vyr {
+namespace {
+
+// Windows of later parts of the program, created hidden in their place in
+// the order until they arrive.
+class PlaceholderWindow final : public framework::Window {
+ public:
+  bool Create(const char* class_name, HWND owner) {
+    framework::WindowArgs args;
+    args.class_name = class_name;
+    args.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    args.owner = owner;
+    args.x = 300;
+    args.y = 300;
+    args.width = 250;
+    args.height = 60;
+    return framework::Window::Create(args);
+  }
+};
+
+class WarningBoxOf final : public WarningBox {
+ public:
+  explicit WarningBoxOf(const framework::Window& owner) : owner_(owner) {}
+  void ShowWarning(std::string_view text) override {
+    framework::ShowWarningBox(owner_.hwnd(), text);
+  }
+
+ private:
+  const framework::Window& owner_;
+};
+
+std::string ProgramPath() {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+int Run() {
+  CreateMutexA(nullptr, FALSE, texts::kMutexName);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    framework::ShowWarningBox(nullptr, texts::kAlreadyRunning);
+    return 0;
+  }
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS |
+                                                        ICC_USEREX_CLASSES | ICC_HOTKEY_CLASS |
+                                                        ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+  InitCommonControlsEx(&controls);
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+
+  std::unique_ptr<Application> application;
+  TForm1 form1;
+  TForm2 form2;
+  TForm3 form3;
+  PlaceholderWindow form4;
+  TForm5 form5([&application] { return application && application->scanning(); });
+  PlaceholderWindow form6;
+  PlaceholderWindow form7;
+  form1.Create(icon);
+  form2.Create(form1.hwnd());
+  form3.Create(form1.hwnd(), nullptr);
+  form4.Create("TForm4", form1.hwnd());
+  form5.Create();
+  form6.Create("TForm6", form1.hwnd());
+  form7.Create("TForm7", form1.hwnd());
+  form1.SetOtherWindows(&form2, &form4);
+  form1.SetAboutBox(&form3);
+
+  Win32Shell shell;
+  shell.SetOwner(form1.hwnd());
+  WarningBoxOf warnings(form1);
+  const auto lister = platform::MakeDirectoryLister();
+  application = std::make_unique<Application>(
+      ApplicationViews{form1, form2, form5, shell, warnings}, platform::RealFileSystem(), *lister,
+      ProgramPath(), platform::ProgramDirectory());
+  form1.SetApplication(application.get());
+  application->Start(SplitCommandLine(GetCommandLineA()), platform::CurrentDriveLetter(),
+                     platform::LogicalDrives());
+  DragAcceptFiles(form1.hwnd(), TRUE);
+  DragAcceptFiles(form4.hwnd(), TRUE);
+  form1.Show();
+  UpdateWindow(form1.hwnd());
+  const int code = framework::RunMessageLoop();
+  form1.SetApplication(nullptr);
+  return code;
+}
+
+}  // namespace
+}  // namespace vyr
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return vyr::Run(); }

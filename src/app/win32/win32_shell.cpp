@@ -1,0 +1,19 @@
+#include "app/win32/win32_shell.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace vyr {
+
+void Win32Shell::Execute(std::string_view program, std::string_view parameters,
+                         std::string_view directory) {
+  ShellExecuteA(owner_, nullptr, std::string(program).c_str(), std::string(parameters).c_str(),
+                std::string(directory).c_str(), SW_SHOW);
+}
+
+void Win32Shell::Open(std::string_view target) {
+  ShellExecuteA(owner_, "open", std::string(target).c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+}  // namespace vyr

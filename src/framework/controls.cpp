@@ -1,0 +1,50 @@
+#include "framework/controls.h"
+
+#include <vector>
+
+namespace vyr::framework {
+
+HWND CreateControl(HWND parent, const ControlArgs& args) {
+  HWND control = CreateWindowExA(args.ex_style, args.class_name, args.text.c_str(),
+                                 WS_CHILD | WS_VISIBLE | args.style, args.x, args.y, args.width,
+                                 args.height, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                                 GetModuleHandleA(nullptr), nullptr);
+  HFONT font = args.font != nullptr
+                   ? args.font
+                   : reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0));
+  if (font != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}
+
+std::string WindowText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::vector<char> text(static_cast<std::size_t>(length) + 2);
+  const int got = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+  return std::string(text.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
+}
+
+std::string ComboBox::Item(int index) const {
+  const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+  if (length == CB_ERR) return {};
+  std::vector<char> text(static_cast<std::size_t>(length) + 1);
+  Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  return std::string(text.data(), static_cast<std::size_t>(length));
+}
+
+void ComboBox::GetEditSelection(int& start, int& end) const {
+  DWORD from = 0;
+  DWORD to = 0;
+  Send(CB_GETEDITSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  start = static_cast<int>(from);
+  end = static_cast<int>(to);
+}
+
+HWND ComboBox::Edit() const {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(hwnd(), &info);
+  return info.hwndItem;
+}
+
+}  // namespace vyr::framework

@@ -1,0 +1,41 @@
+#include "framework/gdi.h"
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "framework/framework_texts.h"
+
+namespace vyr::framework {
+
+HFONT FaceFont(const char* face, int height, bool bold) {
+  // Fonts are made once per face and size and kept until the process ends.
+  static std::map<std::tuple<std::string, int, bool>, HFONT> fonts;
+  HFONT& font = fonts[{face, height, bold}];
+  if (font == nullptr) {
+    font = CreateFontA(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, face);
+  }
+  return font;
+}
+
+HFONT UiFont() { return FaceFont(texts::kUiFontName, 12); }
+HFONT BoldUiFont(int height) { return FaceFont(texts::kUiFontName, height, true); }
+HFONT FixedFont() { return FaceFont(texts::kFixedFontName, 12); }
+
+namespace {
+
+BOOL CALLBACK SetChildFont(HWND child, LPARAM font) {
+  SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+  return TRUE;
+}
+
+}  // namespace
+
+void SetFontTree(HWND window, HFONT font) {
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  EnumChildWindows(window, SetChildFont, reinterpret_cast<LPARAM>(font));
+}
+
+}  // namespace vyr::framework

@@ -1,0 +1,20 @@
+// Fonts and GDI objects that live for the whole run.
+#pragma once
+
+#include <windows.h>
+
+namespace vyr::framework {
+
+// The windows' font: "ＭＳ Ｐゴシック", 12 pixels, Shift-JIS, not scaled.
+HFONT UiFont();
+// The same face, bold, `height` pixels.
+HFONT BoldUiFont(int height);
+// "ＭＳ ゴシック", 12 pixels (the drive box).
+HFONT FixedFont();
+// Any face at `height` pixels (the progress window's drive letter).
+HFONT FaceFont(const char* face, int height, bool bold = false);
+
+// Applies `font` to a window and all its children.
+void SetFontTree(HWND window, HFONT font);
+
+}  // namespace vyr::framework

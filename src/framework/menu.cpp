@@ -1,0 +1,56 @@
+#include "framework/menu.h"
+
+namespace vyr::framework {
+namespace {
+
+MENUITEMINFOA ItemInfo(const MenuItem& item, std::string& text) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof info;
+  if (item.caption == "-") {
+    info.fMask = MIIM_FTYPE;
+    info.fType = MFT_SEPARATOR;
+    return info;
+  }
+  text = item.shortcut.empty() ? item.caption : item.caption + "\t" + item.shortcut;
+  info.fMask = MIIM_STRING | MIIM_ID | (item.picture ? MIIM_BITMAP : 0);
+  info.wID = static_cast<UINT>(item.tag);
+  info.dwTypeData = text.data();
+  info.hbmpItem = item.picture;
+  return info;
+}
+
+}  // namespace
+
+PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {}
+PopupMenu::~PopupMenu() { DestroyMenu(menu_); }
+
+void PopupMenu::Add(const MenuItem& item) { Insert(Count(), item); }
+
+void PopupMenu::Insert(int position, const MenuItem& item) {
+  std::string text;
+  MENUITEMINFOA info = ItemInfo(item, text);
+  InsertMenuItemA(menu_, static_cast<UINT>(position), TRUE, &info);
+}
+
+void PopupMenu::AddSubmenu(const std::string& caption, PopupMenu& submenu) {
+  AppendMenuA(menu_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu.handle()),
+              caption.c_str());
+}
+
+void PopupMenu::RemoveAt(int position) { RemoveMenu(menu_, static_cast<UINT>(position), MF_BYPOSITION); }
+
+void PopupMenu::Clear() {
+  while (Count() > 0) RemoveAt(0);
+}
+
+int PopupMenu::Track(HWND owner, POINT at) const {
+  // The owner must be in front, or the menu does not close when the user
+  // clicks elsewhere.
+  SetForegroundWindow(owner);
+  const int tag = static_cast<int>(TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x,
+                                                  at.y, 0, owner, nullptr));
+  PostMessageA(owner, WM_NULL, 0, 0);
+  return tag;
+}
+
+}  // namespace vyr::framework
