@@ -16,6 +16,7 @@ namespace {
 constexpr int kDesignWidth = 376;
 constexpr int kDesignHeight = 79;
 constexpr int kTopLineHeight = 21;
+constexpr int kLabelStripWidth = 41;
 constexpr int kDriveBoxWidth = 149;
 constexpr int kButtonWidth = 65;
 constexpr int kButtonHeight = 20;
@@ -84,7 +85,8 @@ bool TForm1::Create(HICON icon) {
 void TForm1::CreateControls() {
   using framework::CreateControl;
   const HWND me = hwnd();
-  label1_.Attach(CreateControl(me, {"STATIC", texts::kDestination, 0, 4, 4, 37, 14}));
+  // The label takes the width its text needs in the font that draws it (a
+  // substitute face may be wider than the designed one).
   HDC dc = GetDC(me);
   HGDIOBJ old = SelectObject(dc, framework::UiFont());
   SIZE size = {};
@@ -92,8 +94,10 @@ void TForm1::CreateControls() {
   SelectObject(dc, old);
   ReleaseDC(me, dc);
   label_width_ = size.cx;
+  strip_width_ = std::max<int>(kLabelStripWidth, label_width_ + 4);
+  label1_.Attach(CreateControl(me, {"STATIC", texts::kDestination, 0, 4, 4, label_width_, 14}));
   combo_box1_.Attach(CreateControl(
-      me, {"COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 45, 1, 313,
+      me, {"COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, strip_width_ + 4, 1, 313,
            20 + 16 * 14, kComboBoxId}));
   combo_box1_.SetVisibleRows(16);
   SetWindowSubclass(combo_box1_.Edit(), InputBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -182,7 +186,7 @@ void TForm1::FormResize() {
   fixed_height_ = window.bottom - window.top;
   RECT client = {};
   GetClientRect(hwnd(), &client);
-  combo_box1_.Move(45, 1, std::max(0L, client.right - label_width_ - 8), 20 + 16 * 14);
+  combo_box1_.Move(strip_width_ + 4, 1, std::max(0L, client.right - strip_width_ - 8), 20 + 16 * 14);
   const int group = client.right - kButtonGroupWidth;
   button1_.Move(group + 68, kTopLineHeight + 3, kButtonWidth, kButtonHeight);
   button2_.Move(group + 136, kTopLineHeight + 3, kButtonWidth, kButtonHeight);

@@ -68,6 +68,7 @@ class TForm1 final : public framework::Window, public MainWindowView {
   framework::PopupMenu pop_scan_;
   int fixed_height_ = 0;
   int label_width_ = 36;
+  int strip_width_ = 41;
   bool completion_ = false;
   std::string pending_lead_byte_;
 };
