@@ -27,7 +27,10 @@ fuzz: setup
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j$(JOBS)
 
-run: native
+run: win32
+	@bash scripts/run.sh
+
+demo-cli: native
 	@bash scripts/demo.sh $(NATIVE_CLI)
 
 test-native: native

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "framework/gdi.h"
+
 namespace vyr::framework {
 
 HWND CreateControl(HWND parent, const ControlArgs& args) {
@@ -13,7 +15,9 @@ HWND CreateControl(HWND parent, const ControlArgs& args) {
   HFONT font = args.font != nullptr
                    ? args.font
                    : reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0));
-  if (font != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // Our own windows keep no font of their own: they all use the UI font.
+  if (font == nullptr) font = UiFont();
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control;
 }
 
