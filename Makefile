@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 NATIVE_CLI := build/native/tools/vyr-cli/vyr-cli
 WINDOWS_CLI := build/win32/tools/vyr-cli/vyr-cli.exe
 
-.PHONY: run test setup native asan win32 fuzz test-native test-asan test-win32 test-cross test-fuzz bench clean
+.PHONY: run test setup native asan win32 fuzz test-native test-asan test-win32 test-cross test-fuzz test-e2e bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -47,6 +47,9 @@ test-cross: native win32
 
 test-fuzz: fuzz
 	bash tests/fuzz/run.sh build/fuzz
+
+test-e2e: win32
+	bash tests/e2e/run.sh
 
 test: test-native test-asan test-win32 test-cross test-fuzz
 	@echo "make test: native, sanitizer, Wine, cross-build and fuzz tests all passed"
