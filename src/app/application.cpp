@@ -67,6 +67,9 @@ void Application::OnPaint() {
   if (options_.scan_and_exit) {
     first_paint_running_ = true;
     for (char letter : options_.scan_drives) {
+      // A letter that is no drive is not scanned: its scan would be saved
+      // under the label of the drive shown, over that drive's pair.
+      if (EntryOf(letter) < 0) continue;
       SelectDrive(letter);
       Scan(letter);
     }

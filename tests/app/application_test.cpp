@@ -95,7 +95,7 @@ TEST_F(ApplicationTest, StartFillsTheDriveBoxAndSelectsTheCurrentDriveThenTheSwi
 }
 
 TEST_F(ApplicationTest, ScanAndExitScansEachDriveOnceThenCloses) {
-  Start({"/s", "Cd"});
+  Start({"/s", "Cxd"});
   application.OnPaint();
   EXPECT_EQ(scan.scanned, (V{"C", "D"}));
   EXPECT_EQ(main.effects, (V{"place", "close"}));

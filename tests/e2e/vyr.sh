@@ -1,0 +1,50 @@
+# Sourced after lib.sh by the scenarios that drive vyr.exe itself: a program
+# folder of the scenario's own (vyr.exe, its settings file, its index pairs),
+# and ways to start it, find its windows and read what they say.
+
+VYR_EXE=$VYR_E2E_BUILD/src/vyr.exe
+VYR_CLI_EXE=$VYR_E2E_BUILD/tools/vyr-cli/vyr-cli.exe
+VYR_WINDOW_TEXTS=$VYR_E2E_BUILD/tests/e2e/probes/window_texts.exe
+MAIN_TITLE='^Vyr for Windows9x/2K/XP$'
+CHOOSER_TITLE='^選ぶがよい$'
+WARNING_TITLE='^警告$'
+
+# vyr_install: copies vyr.exe into the scenario's program folder $VYR_APP.
+vyr_install() {
+  [ -f "$VYR_EXE" ] || fail "no $VYR_EXE (build the win32 preset)"
+  VYR_APP=$E2E_WORK/app
+  mkdir -p "$VYR_APP"
+  cp "$VYR_EXE" "$VYR_APP/vyr.exe"
+  VYR_SETTINGS=$VYR_APP/vyr.INI
+}
+
+# vyr_start ARGS...: starts vyr.exe in its folder (the current directory is
+# the folder, which Wine puts on drive Z:); sets VYR_PID.
+vyr_start() {
+  wine_start --in "$VYR_APP" "$VYR_APP/vyr.exe" "$@"
+  VYR_PID=$E2E_LAST_PID
+}
+
+# vyr_main_window: waits for the main window and prints its id.
+vyr_main_window() { wait_for_window "$MAIN_TITLE" 120 || fail "the main window did not appear"; }
+
+# vyr_index_with_cli DRIVE: the pair of DRIVE made by vyr-cli.exe beside vyr.exe.
+vyr_index_with_cli() {
+  wine_run "$VYR_CLI_EXE" scan "$1" --index-dir "$(winpath "$VYR_APP")" >/dev/null ||
+    fail "vyr-cli.exe scan $1 failed"
+}
+
+# window_texts TITLE: the texts inside the window whose title holds TITLE, in
+# UTF-8, one a line (a message box's text among them).
+window_texts() {
+  wine_run --timeout 60 "$VYR_WINDOW_TEXTS" "$(printf '%s' "$1" | iconv -f utf-8 -t cp932)" 30 |
+    iconv -f cp932 -t utf-8
+}
+
+# type_into_main TEXT: the main window in front, TEXT typed into its input box.
+type_into_main() {
+  local wid
+  wid=$(vyr_main_window)
+  focus_window "$wid"
+  type_text "$1"
+}
