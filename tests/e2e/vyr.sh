@@ -37,14 +37,16 @@ vyr_index_with_cli() {
 # window_texts TITLE: the texts inside the window whose title holds TITLE, in
 # UTF-8, one a line (a message box's text among them).
 window_texts() {
-  wine_run --timeout 60 "$VYR_WINDOW_TEXTS" "$(printf '%s' "$1" | iconv -f utf-8 -t cp932)" 30 |
-    iconv -f cp932 -t utf-8
+  # Wine hands a UTF-8 argument to the program in its ANSI code page.
+  wine_run --timeout 60 "$VYR_WINDOW_TEXTS" "$1" 30 | iconv -f cp932 -t utf-8
 }
 
-# type_into_main TEXT: the main window in front, TEXT typed into its input box.
+# type_into_main TEXT: the main window in front, its input box emptied, TEXT
+# typed into it.
 type_into_main() {
   local wid
   wid=$(vyr_main_window)
   focus_window "$wid"
+  press End shift+Home BackSpace
   type_text "$1"
 }
