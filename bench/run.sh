@@ -54,27 +54,34 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM
 tree=$work/tree
 mkdir -p "$work/index" "$work/pair" "$work/wine-index"
 
 # --- helpers ---------------------------------------------------------------
 now_ns() { date +%s%N; }
 
-# median_of_runs WARMUPS RUNS COMMAND...: the median wall time in seconds of
-# RUNS runs after WARMUPS untimed ones; the command's output is dropped.
-median_of_runs() {
-  local warmups=$1 count=$2 k start end
-  shift 2
-  for ((k = 0; k < warmups; k++)); do "$@" >/dev/null; done
-  local times=()
-  for ((k = 0; k < count; k++)); do
-    start=$(now_ns)
-    "$@" >/dev/null
-    end=$(now_ns)
-    times+=($((end - start)))
+# interleaved ROUNDS FUNCTION...: runs each function once per round, in
+# turn, so that whatever else the machine does in the meantime weighs on all
+# of them alike; sets median[FUNCTION] to its median wall time in seconds.
+# Output is dropped.
+declare -A median
+interleaved() {
+  local rounds=$1 k fn start end
+  shift
+  declare -A times=()
+  for ((k = 0; k < rounds; k++)); do
+    for fn in "$@"; do
+      start=$(now_ns)
+      "$fn" >/dev/null
+      end=$(now_ns)
+      times[$fn]+="$((end - start)) "
+    done
   done
-  printf '%s\n' "${times[@]}" | sort -n |
-    awk '{ t[NR] = $1 } END { m = NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2; printf "%.4f\n", m / 1e9 }'
+  for fn in "$@"; do
+    median[$fn]=$(printf '%s\n' ${times[$fn]} | sort -n |
+      awk '{ t[NR] = $1 } END { m = NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2; printf "%.4f\n", m / 1e9 }')
+  done
 }
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
@@ -146,9 +153,8 @@ expect_count "vyr-bench-walk" "$(walk_bare)"
 find_sort
 expect_count "find" "$(wc -l <"$work/find.out")"
 
-t_scan=$(median_of_runs 1 "$runs" scan_vyr)
-t_find=$(median_of_runs 1 "$runs" find_sort)
-t_walk=$(median_of_runs 1 "$runs" walk_bare)
+interleaved "$runs" scan_vyr find_sort walk_bare
+t_scan=${median[scan_vyr]} t_find=${median[find_sort]} t_walk=${median[walk_bare]}
 
 # --- scan under Wine ---------------------------------------------------------
 win_cli=${VYR_BENCH_WIN_CLI:-$repo/build/win32/tools/vyr-cli/vyr-cli.exe}
@@ -164,7 +170,10 @@ else
   export VYR_WINEPREFIX=$wine_prefix VYR_WINE_TREE=$tree
   wine_run() { "$repo/cmake/wine-run.sh" "$@"; }
   # Makes the prefix the first time (a minute or so), then keeps one
-  # wineserver for every run so that none of them pays for starting it.
+  # wineserver for every run so that none of them pays for starting it. A
+  # server of this prefix left by a run that was stopped is ended first:
+  # the prefix is the benchmarks' own.
+  WINEPREFIX=$wine_prefix wineserver -k 2>/dev/null || true
   wine_run "$work/vyr-bench-walk.exe" 'x:\' >/dev/null 2>&1 || true
   WINEPREFIX=$wine_prefix wineserver -w
   WINEPREFIX=$wine_prefix wineserver -p
@@ -174,8 +183,8 @@ else
   walk_wine() { wine_run "$work/vyr-bench-walk.exe" 't:\'; }
   expect_count "vyr-bench-walk.exe" "$(walk_wine | tr -d '\r')"  # also the warm-up
   expect_count "vyr-cli.exe scan" "$(scan_wine | tr -d '\r')"
-  t_wine_scan=$(median_of_runs 0 "$wine_runs" scan_wine)
-  t_wine_walk=$(median_of_runs 0 "$wine_runs" walk_wine)
+  interleaved "$wine_runs" scan_wine walk_wine
+  t_wine_scan=${median[scan_wine]} t_wine_walk=${median[walk_wine]}
 fi
 
 # --- load, memory, lookup --------------------------------------------------
@@ -190,18 +199,23 @@ bench_flags=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true -
 "$bench_bin/vyr-bench-memory" "$work/pair" "$label" >"$work/memory.txt" || true
 
 cat_pair() { cat "$names_file" "$paths_file"; }
-t_cat=$(median_of_runs 1 "$runs" cat_pair)
+cat_pair >/dev/null
+interleaved "$runs" cat_pair
+t_cat=${median[cat_pair]}
 t_load=$(bench_time "$work/index.json" BM_Load/real_time s)
 t_sort=$(bench_time "$work/index.json" BM_SortLists s)
 sort_names() { LC_ALL=C sort "$names_file"; }
-t_sort_names=$(median_of_runs 1 "$runs" sort_names)
+sort_names >/dev/null
+interleaved "$runs" sort_names
+t_sort_names=${median[sort_names]}
 
 grep_fragment=$(printf '%s' "$fragment" | tr a-z A-Z | iconv -f UTF-8 -t CP932)
 # Into a file: GNU grep stops at the first match when its output is /dev/null.
 grep_paths() { LC_ALL=C grep -c -F -- "$grep_fragment" "$paths_file" >"$work/grep.out" || true; }
 grep_paths
 [ "$(cat "$work/grep.out")" -gt 0 ] || { echo "run.sh: no path holds the fragment" >&2; exit 1; }
-t_grep=$(median_of_runs 1 "$runs" grep_paths)
+interleaved "$runs" grep_paths
+t_grep=${median[grep_paths]}
 t_fragment=$(bench_time "$work/lookup.json" BM_FindPathFragment s)
 t_lookup_ns=$(bench_time "$work/lookup.json" BM_Lookup_Typed ns)
 t_prefix_ns=$(bench_time "$work/lookup.json" BM_FindNamePrefix_Typed ns)
