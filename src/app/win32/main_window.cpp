@@ -100,7 +100,6 @@ void TForm1::CreateControls() {
       me, {"COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, strip_width_ + 4, 1, 313,
            20 + 16 * 14, kComboBoxId}));
   combo_box1_.SetVisibleRows(16);
-  SetWindowSubclass(combo_box1_.Edit(), InputBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
   drive_box1_.Attach(CreateControl(
       me, {"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 4, kTopLineHeight + 3,
            kDriveBoxWidth, 200, kDriveBoxId, framework::FixedFont()}));
@@ -264,36 +263,40 @@ void TForm1::ShowAbout() {
   if (about_ != nullptr) about_->ShowModal();
 }
 
-// Completion from the history as the user types, when it is switched on.
-bool TForm1::CompleteTyped(WPARAM character) {
-  const auto byte = static_cast<char>(character & 0xFF);
-  if (!pending_lead_byte_.empty()) {
-    pending_lead_byte_ += byte;
-  } else if (IsLeadByte(static_cast<unsigned char>(byte))) {
-    pending_lead_byte_ = std::string(1, byte);
-    return true;  // wait for the second byte; it arrives as the next message
+void TForm1::SetCompletion(bool on) {
+  // The input box is subclassed only while completion is on: a subclass sees
+  // the typed characters as UTF-16, and passing them on converts them with
+  // the keyboard's code page, which would spoil typed Japanese otherwise.
+  if (on == completion_) return;
+  completion_ = on;
+  if (on) {
+    SetWindowSubclass(combo_box1_.Edit(), InputBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
   } else {
-    pending_lead_byte_ = std::string(1, byte);
+    RemoveWindowSubclass(combo_box1_.Edit(), InputBoxProcedure, 1);
   }
-  const std::string typed = std::move(pending_lead_byte_);
-  pending_lead_byte_.clear();
+}
+
+// Completion from the history as the user types. The character comes as
+// UTF-16 (the subclass is a wide one) and is taken to Shift-JIS whole.
+bool TForm1::CompleteTyped(WPARAM character) {
+  const auto wide = static_cast<wchar_t>(character);
+  char bytes[4] = {};
+  const int length = WideCharToMultiByte(CP_ACP, 0, &wide, 1, bytes, sizeof bytes, nullptr, nullptr);
+  if (length <= 0) return false;
   int start = 0;
   int end = 0;
   combo_box1_.GetEditSelection(start, end);
   std::vector<std::string> entries;
   for (int k = 0; k < combo_box1_.Count(); ++k) entries.push_back(combo_box1_.Item(k));
   const auto completed = Complete(combo_box1_.Text(), static_cast<std::size_t>(start),
-                                  static_cast<std::size_t>(end - start), typed, entries);
-  if (!completed) {
-    for (char c : typed) {
-      DefSubclassProc(combo_box1_.Edit(), WM_CHAR, static_cast<unsigned char>(c), 0);
-    }
-    return true;
-  }
+                                  static_cast<std::size_t>(end - start),
+                                  std::string(bytes, static_cast<std::size_t>(length)), entries);
+  if (!completed) return false;
   combo_box1_.Select(static_cast<int>(completed->entry));
   combo_box1_.SetText(completed->text);
-  combo_box1_.SetEditSelection(static_cast<int>(completed->selection_start),
-                               static_cast<int>(completed->selection_start + completed->selection_length));
+  combo_box1_.SetEditSelection(
+      static_cast<int>(completed->selection_start),
+      static_cast<int>(completed->selection_start + completed->selection_length));
   return true;
 }
 

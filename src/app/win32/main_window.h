@@ -33,7 +33,7 @@ class TForm1 final : public framework::Window, public MainWindowView {
   void FillScanMenu(const std::vector<std::string>& captions) override;
   void PlaceWindows(const SettingsValues& values) override;
   void TakePlacement(SettingsValues& values) const override;
-  void SetCompletion(bool on) override { completion_ = on; }
+  void SetCompletion(bool on) override;
   void Close() override { PostMessageA(hwnd(), WM_CLOSE, 0, 0); }
 
  protected:
@@ -70,7 +70,6 @@ class TForm1 final : public framework::Window, public MainWindowView {
   int label_width_ = 36;
   int strip_width_ = 41;
   bool completion_ = false;
-  std::string pending_lead_byte_;
 };
 
 }  // namespace vyr
