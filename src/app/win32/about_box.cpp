@@ -35,7 +35,8 @@ bool TForm3::Create(HWND owner, HBITMAP picture) {
   using framework::CreateControl;
   const HWND me = hwnd();
   HFONT font = framework::UiFont();
-  CreateControl(me, {"STATIC", "", SS_BLACKRECT, 4, 4, 489, 269, kPanelId, font});
+  // The black panel: a plain static, painted black like the labels on it.
+  CreateControl(me, {"STATIC", "", 0, 4, 4, 489, 269, kPanelId, font});
   HWND image = CreateControl(me, {"STATIC", "", SS_BITMAP | SS_CENTERIMAGE, 202, 40, 93, 93, 0, font});
   if (picture != nullptr) SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
   CreateControl(me, {"STATIC", "since 1996", SS_CENTER, 150, 150, 196, 16, 0, font});
