@@ -1,5 +1,6 @@
 #include "framework/gdi.h"
 
+#include <cstring>
 #include <map>
 #include <string>
 #include <tuple>
@@ -23,6 +24,16 @@ HFONT FaceFont(const char* face, int height, bool bold) {
 HFONT UiFont() { return FaceFont(texts::kUiFontName, 12); }
 HFONT BoldUiFont(int height) { return FaceFont(texts::kUiFontName, height, true); }
 HFONT FixedFont() { return FaceFont(texts::kFixedFontName, 12); }
+
+int TextWidth(HWND window, HFONT font, const char* text) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {};
+  GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return size.cx;
+}
 
 namespace {
 

@@ -14,6 +14,9 @@ HFONT FixedFont();
 // Any face at `height` pixels (the progress window's drive letter).
 HFONT FaceFont(const char* face, int height, bool bold = false);
 
+// The width in pixels of `text` drawn in `font`.
+int TextWidth(HWND window, HFONT font, const char* text);
+
 // Applies `font` to a window and all its children.
 void SetFontTree(HWND window, HFONT font);
 

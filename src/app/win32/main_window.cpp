@@ -87,13 +87,7 @@ void TForm1::CreateControls() {
   const HWND me = hwnd();
   // The label takes the width its text needs in the font that draws it (a
   // substitute face may be wider than the designed one).
-  HDC dc = GetDC(me);
-  HGDIOBJ old = SelectObject(dc, framework::UiFont());
-  SIZE size = {};
-  GetTextExtentPoint32A(dc, texts::kDestination, 6, &size);
-  SelectObject(dc, old);
-  ReleaseDC(me, dc);
-  label_width_ = size.cx;
+  label_width_ = framework::TextWidth(me, framework::UiFont(), texts::kDestination);
   strip_width_ = std::max<int>(kLabelStripWidth, label_width_ + 4);
   label1_.Attach(CreateControl(me, {"STATIC", texts::kDestination, 0, 4, 4, label_width_, 14}));
   combo_box1_.Attach(CreateControl(

@@ -17,16 +17,6 @@ constexpr int kClientHeight = 118;
 // would take longer than the walk itself.
 constexpr DWORD kPaintInterval = 33;
 
-int TextWidth(HWND window, HFONT font, const char* text) {
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, font);
-  SIZE size = {};
-  GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  return size.cx;
-}
-
 }  // namespace
 
 bool TForm5::Create() {
@@ -51,14 +41,14 @@ bool TForm5::Create() {
                      WS_EX_STATICEDGE});
   // The first line is laid out by the widths its texts take in the font that
   // draws them, which may be a wider substitute of the designed face.
-  const int drive_width = TextWidth(me, bold, texts::kProgressDrive);
+  const int drive_width = framework::TextWidth(me, bold, texts::kProgressDrive);
   const int letter_left = std::max(114, 70 + drive_width + 2);
   const int rest_left = std::max(156, letter_left + 33 + 2);
   CreateControl(me, {"STATIC", texts::kProgressDrive, 0, 70, 17, drive_width, 16, 0, bold});
   label4_.Attach(CreateControl(me, {"STATIC", "", SS_CENTER, letter_left, 8, 33, 33, 0,
                                     framework::FaceFont("Times New Roman", 32)}));
   CreateControl(me, {"STATIC", texts::kProgressScanning, 0, rest_left, 17,
-                     TextWidth(me, bold, texts::kProgressScanning), 16, 0, bold});
+                     framework::TextWidth(me, bold, texts::kProgressScanning), 16, 0, bold});
   label2_.Attach(CreateControl(me, {"STATIC", "", SS_LEFT, 12, 44, 356, 25, 0, label_font}));
   label5_.Attach(CreateControl(me, {"STATIC", "", SS_CENTER, 127, 74, 129, 15, 0, label_font}));
   progress_bar1_.Attach(
