@@ -496,10 +496,26 @@ focus_window() {
 }
 _has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 
-# click_window WID X Y [BUTTON]: a click at X,Y inside the window.
+# click_at X Y [BUTTON]: a click at X,Y of the screen. The pointer is moved and
+# then watched until it is there: `mousemove --sync` to where the pointer
+# already is waits for a motion that never comes (15 s, then xdotool gives up).
+click_at() {
+  xdotool mousemove "$1" "$2" >/dev/null 2>&1 || fail "cannot move the pointer to $1,$2"
+  poll 10 _pointer_at "$1" "$2" || fail "the pointer did not get to $1,$2"
+  xdotool click "${3:-1}" >/dev/null 2>&1 || fail "cannot click at $1,$2"
+}
+_pointer_at() {
+  local X Y SCREEN WINDOW
+  eval "$(xdotool getmouselocation --shell 2>/dev/null)"
+  [ "${X:-}" = "$1" ] && [ "${Y:-}" = "$2" ]
+}
+
+# click_window WID X Y [BUTTON]: a click at X,Y inside the window (its frame
+# included: Wine's X window for a top-level window is the whole window).
 click_window() {
-  xdotool mousemove --window "$1" --sync "$2" "$3" click "${4:-1}" >/dev/null 2>&1 ||
-    fail "cannot click window $1 at $2,$3"
+  local wx wy
+  read -r wx wy _ _ < <(window_geometry "$1") || fail "no window $1"
+  click_at $((wx + $2)) $((wy + $3)) "${4:-1}"
 }
 
 # press KEY...: xdotool key names (Return, Escape, ctrl+a, alt+F4, ...).
@@ -525,12 +541,56 @@ type_japanese() {
   xdotool key --delay 40 $names
 }
 
+# paste_text TEXT: puts TEXT on the Windows clipboard (fixtures/set_clipboard.exe)
+# and presses Ctrl+V. For a window whose message loop is the ANSI one, where
+# typed Japanese arrives byte by byte and Wine's edit control garbles it.
+paste_text() {
+  wine_run --timeout "$VYR_E2E_TIMEOUT" "$E2E_FIXTURES/set_clipboard.exe" "$1" >/dev/null ||
+    fail "cannot put '$1' on the clipboard"
+  press ctrl+v
+}
+
 # --- screenshots -------------------------------------------------------------------
 
-# screenshot NAME: the whole screen as VYR_E2E_SHOTS/<scenario>-NAME.png; prints the path.
+# screenshot NAME: the whole screen as VYR_E2E_SHOTS/<scenario>-NAME.png, for
+# people to look at; prints the path. That folder is shared by every run, so a
+# check that reads pixels uses capture into the work folder instead.
 screenshot() {
   mkdir -p "$VYR_E2E_SHOTS"
-  local file=$VYR_E2E_SHOTS/$E2E_NAME-$1.png
-  import -display "$DISPLAY" -window root "$file" || return 1
-  printf '%s\n' "$file"
+  capture "$VYR_E2E_SHOTS/$E2E_NAME-$1.png"
+}
+
+# capture FILE: the whole screen into FILE (PNG); prints the path.
+capture() {
+  import -display "$DISPLAY" -window root "$1" || return 1
+  printf '%s\n' "$1"
+}
+
+# wait_for_still_screen FILE [TIMEOUT]: captures the screen until two captures
+# in a row are the same, so that nothing is half painted; the last is FILE.
+wait_for_still_screen() {
+  local file=$1 timeout=${2:-$VYR_E2E_TIMEOUT}
+  local deadline=$((SECONDS + timeout))
+  capture "$file.prev.png" >/dev/null || return 1
+  while :; do
+    sleep 0.3
+    capture "$file" >/dev/null || return 1
+    if ! changed_region "$file.prev.png" "$file" >/dev/null; then
+      rm -f "$file.prev.png"
+      return 0
+    fi
+    [ "$SECONDS" -ge "$deadline" ] && { rm -f "$file.prev.png"; return 1; }
+    mv "$file" "$file.prev.png"
+  done
+}
+
+# changed_region BEFORE AFTER: prints "X Y WIDTH HEIGHT", the box around every
+# pixel that differs between two screenshots; fails when they are the same.
+# It finds what a program drew without knowing where, a tray icon for one.
+changed_region() {
+  local box
+  box=$(convert "$1" "$2" -compose difference -composite -format '%@' info: 2>/dev/null) || return 1
+  [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
+  [ "${BASH_REMATCH[1]}" -gt 0 ] || return 1
+  printf '%s %s %s %s\n' "${BASH_REMATCH[3]}" "${BASH_REMATCH[4]}" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}"
 }

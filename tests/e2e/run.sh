@@ -18,7 +18,7 @@ logs=$repo/build/e2e-logs
 
 for program in tools/recorder/recorder.exe tests/e2e/fixtures/edit_probe.exe \
   tests/e2e/fixtures/desktop_keeper.exe tests/e2e/fixtures/activate.exe \
-  tests/e2e/fixtures/shell_execute.exe; do
+  tests/e2e/fixtures/shell_execute.exe tests/e2e/fixtures/set_clipboard.exe; do
   if [ ! -f "$VYR_E2E_BUILD/$program" ]; then
     echo "run.sh: no $VYR_E2E_BUILD/$program; build the win32 preset first (make win32)" >&2
     exit 2
@@ -38,10 +38,13 @@ else
   scenarios=("$here"/scenario_*.sh)
 fi
 
-# Screenshots and logs of this run only.
-rm -rf "$logs"
+# The screenshots of the scenarios about to run go; other runs may be using
+# the folder for theirs.
 mkdir -p "$logs" "$VYR_E2E_SHOTS"
-rm -f "$VYR_E2E_SHOTS"/*.png
+for scenario in "${scenarios[@]}"; do
+  name=$(basename "$scenario" .sh)
+  rm -f "$VYR_E2E_SHOTS/${name#scenario_}"-*.png "$logs/${name#scenario_}.log"
+done
 
 started=$SECONDS
 # The Wine prefix template once, outside every scenario's time.

@@ -16,15 +16,48 @@ start_desktop
 taskbar=$(wait_for_taskbar) || fail "no task bar at the bottom of Wine's desktop"
 read -r _ ty tw th < <(window_geometry "$taskbar")
 log "task bar $taskbar: ${tw}x$th at y $ty"
-# Painted: the start button at the task bar's left end is not the desktop's
-# colour, which fills the rest of the screen.
+# Painted: the desktop has its colour (not the black or white of a bare X
+# window) everywhere but the task bar, whose start button at the left end is
+# drawn in another.
 pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
 painted() {
-  shot=$(screenshot desktop) &&
-    [ "$(pixel "$shot" 40 $((ty + th / 2)))" != "$(pixel "$shot" 600 300)" ] &&
-    [ "$(pixel "$shot" 600 300)" = "$(pixel "$shot" 900 100)" ]
+  shot=$E2E_WORK/desktop.png
+  wait_for_still_screen "$shot" 10 || return 1
+  local colour
+  colour=$(pixel "$shot" 600 300)
+  [ "$colour" != "gray(0)" ] && [ "$colour" != "gray(255)" ] &&
+    [ "$(pixel "$shot" 900 100)" = "$colour" ] && [ "$(pixel "$shot" 40 $((ty + th / 2)))" != "$colour" ]
 }
 poll "$VYR_E2E_TIMEOUT" painted || fail "the desktop and its task bar are not painted"
+desktop_shot=$shot
+screenshot desktop >/dev/null
+
+# --- the notification area ----------------------------------------------------------
+# An icon added with Shell_NotifyIconA is drawn at the right of the task bar
+# and sends its mouse messages.
+tray_log=$E2E_WORK/tray.log
+VYR_PROBE_LOG=$(winpath "$tray_log") wine_start "$E2E_FIXTURES/tray_probe.exe"
+tray_pid=$E2E_LAST_PID
+wait_for_line "$tray_log" '^READY$' || fail "the tray probe could not add its icon"
+icon_drawn() {
+  local shot
+  shot=$(capture "$E2E_WORK/tray.png") || return 1
+  read -r ix iy iw ih < <(changed_region "$desktop_shot" "$shot") || return 1
+  [ "$iy" -ge "$ty" ] && [ $((ix + iw)) -le 1024 ] && [ "$ix" -ge 512 ]
+}
+poll "$VYR_E2E_TIMEOUT" icon_drawn || fail "no tray icon drawn at the right of the task bar"
+log "tray icon at $ix,$iy (${iw}x$ih)"
+screenshot tray >/dev/null
+click_at $((ix + iw / 2)) $((iy + ih / 2))
+wait_for_line "$tray_log" '^CLICK 202$' || fail "a left click on the tray icon did not reach it"
+click_at $((ix + iw / 2)) $((iy + ih / 2)) 3
+wait_for_line "$tray_log" '^CLICK 205$' || fail "a right click on the tray icon did not reach it"
+log "tray icon clicked"
+click_at $((ix + iw / 2)) $((iy + ih / 2)) 2
+wait_for_exit "$tray_pid" || fail "the tray probe did not end at a middle click"
+# Away from the task bar, where a tool tip would come up.
+xdotool mousemove 512 300
+log "tray probe ended"
 
 # --- typing into an ANSI edit control -----------------------------------------------
 # probe_texts LOG: the TEXT records of the probe as "hex bytes<TAB>WM_CHAR codes".
@@ -48,6 +81,7 @@ type_and_check() {
   local got
   got=$(probe_texts "$probe_log" | sed -n "${typed}p" | cut -f2)
   expect_eq "$got" "$(sjis_hex "$1")" "bytes of '$1' in the edit control"
+  log "typed '$1'"
 }
 
 title='e2e 入力 probe W'
@@ -57,6 +91,7 @@ wait_for_line "$probe_log" '^READY$' || fail "the probe did not start"
 # The title went in as Shift-JIS bytes (SetWindowTextA) and is found in UTF-8.
 probe_w=$(wait_for_window '^e2e 入力 probe W$') || fail "no window titled '$title'"
 focus_window "$probe_w"
+log "probe window $probe_w has the keyboard"
 
 type_and_check 'abc DEF/\1'
 type_and_check '写真'
@@ -97,6 +132,18 @@ wait_for_lines "$probe_a_log" 2 || fail "the ANSI-loop probe did not report"
 record=$(probe_texts "$probe_a_log" | head -n 1)
 expect_eq "$(cut -f3 <<<"$record")" "8E CA 90 5E" "WM_CHAR codes of 写真 in an ANSI message loop"
 log "ANSI loop: WM_CHAR $(cut -f3 <<<"$record"); edit control holds $(cut -f2 <<<"$record")"
+# Pasted, the text arrives whole in that window too.
+paste_text '写真 ドキュメント'
+press Return
+wait_for_lines "$probe_a_log" 3 || fail "the ANSI-loop probe did not report the paste"
+expect_eq "$(probe_texts "$probe_a_log" | sed -n 2p | cut -f2)" "$(sjis_hex '写真 ドキュメント')" \
+  "pasted text in the ANSI-loop probe"
+# A click into the edit control (frame included in the window's coordinates).
+click_window "$probe_a" 200 45
+type_text 'clicked'
+press Return
+wait_for_lines "$probe_a_log" 4 || fail "the ANSI-loop probe did not report after a click"
+expect_eq "$(probe_texts "$probe_a_log" | sed -n 3p | cut -f2)" "$(sjis_hex clicked)" "text typed after a click"
 
 # --- recorder.exe ---------------------------------------------------------------------
 install_recorder "$E2E_WORK/bin"
