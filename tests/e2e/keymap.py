@@ -35,6 +35,8 @@ NO_SYMBOL = 0
 
 def keysym_of(ch):
     code = ord(ch)
+    if ch in "\t\n":
+        return {"\t": 0xFF09, "\n": 0xFF0D}[ch]  # Tab, Return
     # Latin-1 keysyms are the code points themselves; everything else has the
     # Unicode form 0x01000000 + code point, which Xlib and Wine both know.
     return code if 0x20 <= code <= 0x7E or 0xA0 <= code <= 0xFF else 0x01000000 + code
