@@ -333,6 +333,7 @@ sjis_hex() { to_sjis "$1" | od -An -tx1 | tr 'a-f' 'A-F' | xargs; }
 # map_drive LETTER TREE [LABEL]: drive LETTER: of the prefix is the folder
 # TREE; LABEL goes into TREE/.windows-label, where Wine reads the volume label.
 map_drive() {
+  [ -n "$E2E_PREFIX" ] || fail "map_drive needs start_wine first"
   local letter=${1,,} tree=$2
   mkdir -p "$tree"
   tree=$(cd "$tree" && pwd)
@@ -445,8 +446,10 @@ wait_for_file() { poll "${2:-$VYR_E2E_TIMEOUT}" test -e "$1"; }
 # wait_for_line FILE PATTERN [TIMEOUT]: until a line of FILE, read as
 # Shift-JIS and compared in UTF-8, matches the extended regex PATTERN.
 wait_for_line() { poll "${3:-$VYR_E2E_TIMEOUT}" _has_line "$1" "$2"; }
+# (grep reads to the end rather than -q: an early exit would break the pipe
+# and pipefail would turn a match into a failure.)
 _has_line() {
-  [ -f "$1" ] && iconv -f cp932 -t utf-8 -c "$1" 2>/dev/null | tr -d '\r' | grep -E -q -- "$2"
+  [ -f "$1" ] && iconv -f cp932 -t utf-8 -c "$1" 2>/dev/null | tr -d '\r' | grep -E -- "$2" >/dev/null
 }
 
 # wait_for_lines FILE COUNT [TIMEOUT]: until FILE has COUNT complete lines.
