@@ -51,11 +51,13 @@ test-fuzz: fuzz
 test-e2e: win32
 	bash tests/e2e/run.sh
 
-test: test-native test-asan test-win32 test-cross test-fuzz
-	@echo "make test: native, sanitizer, Wine, cross-build and fuzz tests all passed"
+test: test-native test-asan test-win32 test-cross test-fuzz test-e2e
+	@echo "make test: native, sanitizer, Wine, cross-build, fuzz and end-to-end tests all passed"
+	@echo "screenshots of the end-to-end run: build/e2e-screenshots"
 
-bench: native
+bench: native win32
 	bash bench/run.sh
+	bash bench/gui.sh
 
 clean:
 	rm -rf build
