@@ -33,6 +33,9 @@ enum MenuTag {
   kHelpContentsTag,
   kInstructionsTag,
   kAboutTag,
+  kStopHidingTag,
+  kAboutFromTrayTag,
+  kExitTag,
   kScanTag = 500,
 };
 
@@ -117,6 +120,15 @@ void TForm1::BuildMenus() {
   pop_main_.Add({texts::kHelpContents, "F1", kHelpContentsTag});
   pop_main_.Add({texts::kOperatingInstructions, "", kInstructionsTag});
   pop_main_.Add({texts::kAboutItem, "", kAboutTag});
+
+  pop_launch_.Add({texts::kStopHiding, "", kStopHidingTag});
+  pop_launch_.Add({"-"});
+  pop_launch_help_.Add({texts::kHelpContents, "F1", kHelpContentsTag});
+  pop_launch_help_.Add({texts::kOperatingInstructions, "", kInstructionsTag});
+  pop_launch_help_.Add({texts::kAboutFromTray, "", kAboutFromTrayTag});
+  pop_launch_.AddSubmenu(texts::kHelpMenu, pop_launch_help_);
+  pop_launch_.Add({texts::kSettingsItem, "", kSettingsTag});
+  pop_launch_.Add({texts::kExitItem, "", kExitTag});
 }
 
 void TForm1::ShowHistory(const std::vector<std::string>& entries) {

@@ -66,6 +66,10 @@ class TForm1 final : public framework::Window, public MainWindowView {
 
   framework::PopupMenu pop_main_;
   framework::PopupMenu pop_scan_;
+  // The tray icon's menus: built now, opened by the tray icon.
+  framework::PopupMenu pop_launch_;
+  framework::PopupMenu pop_launch_help_;
+  framework::PopupMenu pop_history_;
   int fixed_height_ = 0;
   int label_width_ = 36;
   int strip_width_ = 41;

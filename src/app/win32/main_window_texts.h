@@ -28,6 +28,16 @@ inline constexpr char kDriveBoxHint[] = "\x8C\x9F\x8D\xF5\x91\xCE\x8F\xDB\x82\xC
 inline constexpr char kScanHint[] =
     "\xC3\xDE\xA8\xDA\xB8\xC4\xD8\x8F\xEE\x95\xF1\x82\xF0\xD9\xB0\xC4\x82\xC9\x8D\xEC\x90\xAC";
 
+// 隠れるのはやめる(&T)
+inline constexpr char kStopHiding[] =
+    "\x89\x42\x82\xEA\x82\xE9\x82\xCC\x82\xCD\x82\xE2\x82\xDF\x82\xE9(&T)";
+// ヘルプ
+inline constexpr char kHelpMenu[] = "\x83\x77\x83\x8B\x83\x76";
+// あばうと(&A)...
+inline constexpr char kAboutFromTray[] = "\x82\xA0\x82\xCE\x82\xA4\x82\xC6(&A)...";
+// VYr終了(&X)
+inline constexpr char kExitItem[] = "VYr\x8F\x49\x97\xB9(&X)";
+
 inline constexpr char kMutexName[] = "VOLMERA'sAPP__VYR__";
 
 }  // namespace vyr::texts
