@@ -26,10 +26,10 @@ Application::Application(ApplicationViews views, platform::FileSystem& files,
 void Application::Start(const std::vector<std::string>& args, char current_drive,
                         std::vector<platform::DriveInfo> drives) {
   drives_ = std::move(drives);
-  std::vector<std::string> entries;
+  std::vector<DriveBoxEntry> entries;
   std::vector<std::string> captions;
   for (const platform::DriveInfo& drive : drives_) {
-    entries.push_back(DriveEntryText(drive));
+    entries.push_back({DriveEntryText(drive), drive.type});
     captions.push_back(ScanMenuCaption(drive.letter));
   }
   views_.main.FillDriveBox(entries);

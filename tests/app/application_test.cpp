@@ -21,7 +21,10 @@ class FakeMainWindow final : public MainWindowView {
   std::string InputText() const override { return input; }
   void SetInputText(const std::string& text) override { input = text; }
   void ShowHistory(const V& entries) override { history = entries; }
-  void FillDriveBox(const V& entries) override { drive_entries = entries; }
+  void FillDriveBox(const std::vector<DriveBoxEntry>& entries) override {
+    drive_entries.clear();
+    for (const DriveBoxEntry& entry : entries) drive_entries.push_back(entry.text);
+  }
   void ShowDriveEntry(int index) override { shown_entry = index; }
   void RepaintDriveBox() override {}
   void FillScanMenu(const V& captions) override { scan_menu = captions; }

@@ -7,6 +7,8 @@
 #include "app/win32/main_window_texts.h"
 #include "base/sjis.h"
 #include "framework/gdi.h"
+#include "framework/pictures.h"
+#include "resource_ids.h"
 #include "jump/completion.h"
 #include "platform/volumes.h"
 
@@ -98,13 +100,20 @@ void TForm1::CreateControls() {
            20 + 16 * 14, kComboBoxId}));
   combo_box1_.SetVisibleRows(16);
   drive_box1_.Attach(CreateControl(
-      me, {"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 4, kTopLineHeight + 3,
+      me, {WC_COMBOBOXEXA, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 4, kTopLineHeight + 3,
            kDriveBoxWidth, 200, kDriveBoxId, framework::FixedFont()}));
+  if (HIMAGELIST pictures = framework::LoadPictureStrip(IDB_DRIVES, VYR_DRIVE_IMAGE_SIZE,
+                                                        VYR_PICTURE_KEY_COLOUR)) {
+    SendMessageA(drive_box1_.hwnd(), CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures));
+  }
   button1_.Attach(CreateControl(me, {"BUTTON", "GO", BS_DEFPUSHBUTTON | WS_TABSTOP, 0,
                                      kTopLineHeight + 3, kButtonWidth, kButtonHeight, IDOK}));
   button2_.Attach(CreateControl(me, {"BUTTON", "Scan", BS_PUSHBUTTON | WS_TABSTOP, 0,
                                      kTopLineHeight + 3, kButtonWidth, kButtonHeight,
                                      kScanButtonId}));
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  button1_.SetPicture(framework::LoadPicture(IDB_GO, VYR_PICTURE_KEY_COLOUR, face));
+  button2_.SetPicture(framework::LoadPicture(IDB_SCAN, VYR_PICTURE_KEY_COLOUR, face));
   // Tab goes GO, Scan, drive box, input box.
   SetWindowPos(button2_.hwnd(), button1_.hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetWindowPos(drive_box1_.hwnd(), button2_.hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -138,9 +147,32 @@ void TForm1::ShowHistory(const std::vector<std::string>& entries) {
   combo_box1_.SetText(text);
 }
 
-void TForm1::FillDriveBox(const std::vector<std::string>& entries) {
+namespace {
+
+int PictureOf(platform::DriveType type) {
+  switch (type) {
+    case platform::DriveType::kRemovable: return VYR_DRIVE_IMAGE_REMOVABLE;
+    case platform::DriveType::kFixed: return VYR_DRIVE_IMAGE_FIXED;
+    case platform::DriveType::kNetwork: return VYR_DRIVE_IMAGE_NETWORK;
+    case platform::DriveType::kCdRom: return VYR_DRIVE_IMAGE_CDROM;
+    case platform::DriveType::kRamDisk: return VYR_DRIVE_IMAGE_RAMDISK;
+    default: return VYR_DRIVE_IMAGE_UNKNOWN;
+  }
+}
+
+}  // namespace
+
+void TForm1::FillDriveBox(const std::vector<DriveBoxEntry>& entries) {
   drive_box1_.Clear();
-  for (const std::string& entry : entries) drive_box1_.Add(entry);
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    std::string text = entries[k].text;
+    COMBOBOXEXITEMA item = {};
+    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+    item.iItem = static_cast<INT_PTR>(k);
+    item.pszText = text.data();
+    item.iImage = item.iSelectedImage = PictureOf(entries[k].type);
+    SendMessageA(drive_box1_.hwnd(), CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  }
 }
 
 void TForm1::FillScanMenu(const std::vector<std::string>& captions) {

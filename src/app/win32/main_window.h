@@ -27,7 +27,7 @@ class TForm1 final : public framework::Window, public MainWindowView {
   std::string InputText() const override { return combo_box1_.Text(); }
   void SetInputText(const std::string& text) override { combo_box1_.SetText(text); }
   void ShowHistory(const std::vector<std::string>& entries) override;
-  void FillDriveBox(const std::vector<std::string>& entries) override;
+  void FillDriveBox(const std::vector<DriveBoxEntry>& entries) override;
   void ShowDriveEntry(int index) override { drive_box1_.Select(index); }
   void RepaintDriveBox() override { RedrawWindow(drive_box1_.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
   void FillScanMenu(const std::vector<std::string>& captions) override;
@@ -60,7 +60,7 @@ class TForm1 final : public framework::Window, public MainWindowView {
 
   framework::Control label1_;
   framework::ComboBox combo_box1_;
-  framework::ComboBox drive_box1_;
+  framework::ComboBox drive_box1_;  // a ComboBoxEx: text and picture per drive
   framework::Button button1_;
   framework::Button button2_;
 

@@ -11,6 +11,8 @@
 #include "app/win32/win32_shell.h"
 #include "app/command_line.h"
 #include "framework/dialogs.h"
+#include "framework/pictures.h"
+#include "resource_ids.h"
 #include "index/win32/scan_progress_window.h"
 #include "jump/win32/decide.h"
 #include "platform/directory_lister.h"
@@ -66,7 +68,7 @@ int Run() {
                                                         ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VYR));
 
   std::unique_ptr<Application> application;
   TForm1 form1;
@@ -78,7 +80,7 @@ int Run() {
   PlaceholderWindow form7;
   form1.Create(icon);
   form2.Create(form1.hwnd());
-  form3.Create(form1.hwnd(), nullptr);
+  form3.Create(form1.hwnd(), framework::LoadPicture(IDB_ABOUT, RGB(0, 0, 0), RGB(0, 0, 0)));
   form4.Create("TForm4", form1.hwnd());
   form5.Create();
   form6.Create("TForm6", form1.hwnd());
