@@ -21,6 +21,23 @@ HWND CreateControl(HWND parent, const ControlArgs& args) {
   return control;
 }
 
+void AddHint(HWND parent, HWND control, const char* text) {
+  // One hint window per parent, made with its first hint.
+  HWND tips = reinterpret_cast<HWND>(GetPropA(parent, "VyrHints"));
+  if (tips == nullptr) {
+    tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
+                           0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetPropA(parent, "VyrHints", tips);
+  }
+  TOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = parent;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(text);
+  SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
   std::vector<char> text(static_cast<std::size_t>(length) + 2);

@@ -25,6 +25,9 @@ struct ControlArgs {
 
 HWND CreateControl(HWND parent, const ControlArgs& args);
 
+// Shows `text` as the hint of `control` while the mouse rests on it.
+void AddHint(HWND parent, HWND control, const char* text);
+
 // The text of any window, as the A functions give it.
 std::string WindowText(HWND window);
 

@@ -111,6 +111,9 @@ void TForm1::CreateControls() {
   button2_.Attach(CreateControl(me, {"BUTTON", "Scan", BS_PUSHBUTTON | WS_TABSTOP, 0,
                                      kTopLineHeight + 3, kButtonWidth, kButtonHeight,
                                      kScanButtonId}));
+  framework::AddHint(me, drive_box1_.hwnd(), texts::kDriveBoxHint);
+  framework::AddHint(me, button1_.hwnd(), "GO!");
+  framework::AddHint(me, button2_.hwnd(), texts::kScanHint);
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   button1_.SetPicture(framework::LoadPicture(IDB_GO, VYR_PICTURE_KEY_COLOUR, face));
   button2_.SetPicture(framework::LoadPicture(IDB_SCAN, VYR_PICTURE_KEY_COLOUR, face));

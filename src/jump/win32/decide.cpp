@@ -1,6 +1,8 @@
 #include "jump/win32/decide.h"
 
 #include "framework/gdi.h"
+#include "framework/pictures.h"
+#include "resource_ids.h"
 #include "jump/win32/chooser_texts.h"
 
 namespace vyr {
@@ -32,6 +34,8 @@ bool TForm2::Create(HWND owner) {
   bit_btn1_.Attach(CreateControl(hwnd(), {"BUTTON", texts::kChooserGo,
                                           WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 93, 25, IDOK,
                                           framework::BoldUiFont(12)}));
+  bit_btn1_.SetPicture(framework::LoadPicture(IDB_GO, VYR_PICTURE_KEY_COLOUR,
+                                              GetSysColor(COLOR_BTNFACE)));
   bit_btn2_.Attach(CreateControl(
       hwnd(), {"BUTTON", texts::kChooserCancel, WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 93, 25, IDCANCEL}));
   FormResize();
