@@ -8,7 +8,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$VYR_WINEPREFIX"
 export WINEPREFIX=$(cd "$VYR_WINEPREFIX" && pwd)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-unset DISPLAY
+# Console tests need no display; the window tests ask to keep theirs.
+[ "${VYR_WINE_KEEP_DISPLAY:-0}" = 1 ] || unset DISPLAY
 : "${VYR_WINE_TREE:=${WINEPREFIX}.tree}"
 mkdir -p "$VYR_WINE_TREE"
 (

@@ -68,4 +68,70 @@ HWND ComboBox::Edit() const {
   return info.hwndItem;
 }
 
+void ListView::AddColumn(int index, const char* caption, int width) const {
+  LVCOLUMNA column = {};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.pszText = const_cast<char*>(caption);
+  column.cx = width;
+  Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+}
+
+int ListView::InsertRow(int row, const std::string& caption) const {
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT;
+  item.iItem = row;
+  item.pszText = const_cast<char*>(caption.c_str());
+  return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void ListView::SetCell(int row, int column, const std::string& text) const {
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = const_cast<char*>(text.c_str());
+  Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+std::string ListView::Cell(int row, int column) const {
+  std::vector<char> text(4096);
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = text.data();
+  item.cchTextMax = static_cast<int>(text.size());
+  const auto length = Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return std::string(text.data(), static_cast<std::size_t>(length));
+}
+
+void ListView::Select(int row) const {
+  LVITEMA item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+SpinEdit CreateSpinEdit(HWND parent, int x, int y, int width, int height, int id) {
+  HWND edit = CreateControl(parent, {"EDIT", "", ES_NUMBER | WS_TABSTOP, x, y, width, height, id,
+                                     nullptr, WS_EX_CLIENTEDGE});
+  HWND spin = CreateWindowExA(0, UPDOWN_CLASSA, nullptr,
+                              WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT |
+                                  UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                              0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+  return SpinEdit(edit, spin);
+}
+
+void TabControl::AddPage(int index, const char* caption) const {
+  TCITEMA item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<char*>(caption);
+  Send(TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+RECT TabControl::PageArea() const {
+  RECT area = {};
+  GetWindowRect(hwnd(), &area);
+  MapWindowPoints(nullptr, GetParent(hwnd()), reinterpret_cast<POINT*>(&area), 2);
+  Send(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  return area;
+}
+
 }  // namespace vyr::framework

@@ -107,4 +107,63 @@ class Button : public Control {
   }
 };
 
+// The report-style list view: rows of a caption and further cells.
+class ListView : public Control {
+ public:
+  using Control::Control;
+  int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+  void Clear() const { Send(LVM_DELETEALLITEMS); }
+  void AddColumn(int index, const char* caption, int width) const;
+  // Inserts a row at `row` with its caption; the row's index.
+  int InsertRow(int row, const std::string& caption) const;
+  void SetCell(int row, int column, const std::string& text) const;
+  std::string Cell(int row, int column) const;
+  void DeleteRow(int row) const { Send(LVM_DELETEITEM, static_cast<WPARAM>(row)); }
+  int Selected() const {
+    return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  }
+  void Select(int row) const;
+};
+
+// The hot-key field: a key combination as the platform's HOTKEY_CLASS holds it.
+class HotKeyField : public Control {
+ public:
+  using Control::Control;
+  // Virtual key in the low byte, HOTKEYF_* modifiers in the high byte.
+  WORD Value() const { return static_cast<WORD>(Send(HKM_GETHOTKEY)); }
+  void SetValue(WORD value) const { Send(HKM_SETHOTKEY, value); }
+};
+
+// The numeric spin edit: an edit with an up-down control buddied to it.
+class SpinEdit : public Control {
+ public:
+  SpinEdit() = default;
+  SpinEdit(HWND edit, HWND spin) : Control(edit), spin_(spin) {}
+  void SetRange(int low, int high) const {
+    SendMessageA(spin_, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
+  }
+  int Value() const {
+    return static_cast<int>(SendMessageA(spin_, UDM_GETPOS32, 0, 0));
+  }
+  void SetValue(int value) const { SendMessageA(spin_, UDM_SETPOS32, 0, value); }
+  HWND spin() const { return spin_; }
+
+ private:
+  HWND spin_ = nullptr;
+};
+
+// Makes an edit at the given place with an up-down control at its right edge.
+SpinEdit CreateSpinEdit(HWND parent, int x, int y, int width, int height, int id);
+
+// The page control's tabs.
+class TabControl : public Control {
+ public:
+  using Control::Control;
+  void AddPage(int index, const char* caption) const;
+  int Selected() const { return static_cast<int>(Send(TCM_GETCURSEL)); }
+  void Select(int index) const { Send(TCM_SETCURSEL, static_cast<WPARAM>(index)); }
+  // The part of the control that the pages fill, in its parent's coordinates.
+  RECT PageArea() const;
+};
+
 }  // namespace vyr::framework

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <commdlg.h>
+
 #include "framework/framework_texts.h"
 
 namespace vyr::framework {
@@ -19,6 +21,21 @@ bool AskOkCancel(HWND owner, std::string_view text) {
 bool AskYesNo(HWND owner, std::string_view text) {
   return MessageBoxA(owner, std::string(text).c_str(), texts::kConfirmCaption,
                      MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+std::string AskFileToOpen(HWND owner, std::string_view filter, std::string_view initial) {
+  std::string path(initial);
+  path.resize(MAX_PATH * 4, '\0');
+  const std::string filters = std::string(filter) + std::string(2, '\0');
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filters.c_str();
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = static_cast<DWORD>(path.size());
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameA(&dialog)) return {};
+  return path.c_str();
 }
 
 }  // namespace vyr::framework

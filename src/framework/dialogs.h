@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 namespace vyr::framework {
@@ -13,5 +14,9 @@ void ShowWarningBox(HWND owner, std::string_view text);
 bool AskOkCancel(HWND owner, std::string_view text);
 // Caption "確認", はい(&Y) and いいえ(&N); true for yes.
 bool AskYesNo(HWND owner, std::string_view text);
+
+// The file-open dialog; the chosen path, or empty when cancelled. `filter`
+// holds pairs of NUL-ended texts, as the platform wants them.
+std::string AskFileToOpen(HWND owner, std::string_view filter, std::string_view initial = {});
 
 }  // namespace vyr::framework
