@@ -75,7 +75,7 @@ struct Query {
 
 constexpr std::size_t kQueries = 4096;
 
-// The last part of path k: the directory's name as it is on disk.
+// The last component of a path: the directory's name as it is on disk.
 std::string_view NameOnDisk(std::string_view path) {
   return path.substr(vyr::FindLastChar(path, '\\') + 1);
 }
