@@ -44,10 +44,14 @@ bool EndsWithChar(std::string_view text, char ch) {
 }
 
 std::size_t FindText(std::string_view haystack, std::string_view needle) {
-  if (needle.size() > haystack.size()) return kNotFound;
-  const std::size_t last_start = haystack.size() - needle.size();
-  for (std::size_t pos = 0; pos <= last_start; pos += CharLength(haystack, pos)) {
-    if (haystack.compare(pos, needle.size(), needle) == 0) return pos;
+  // Byte matches come from the library's fast search; a match counts only
+  // where a character starts, which is found by walking the characters up to
+  // it, never back over what was walked already.
+  std::size_t boundary = 0;
+  for (std::size_t hit = haystack.find(needle); hit != kNotFound;
+       hit = haystack.find(needle, hit + 1)) {
+    while (boundary < hit) boundary += CharLength(haystack, boundary);
+    if (boundary == hit) return hit;
   }
   return kNotFound;
 }
