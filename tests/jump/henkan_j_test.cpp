@@ -5,18 +5,13 @@
 #include <cstdio>
 #include <set>
 
+#include "support/hex.h"
+
 namespace vyr {
 namespace {
 
-std::string Hex(std::string_view bytes) {
-  std::string hex;
-  char byte[4];
-  for (char c : bytes) {
-    std::snprintf(byte, sizeof byte, "%02X ", static_cast<unsigned char>(c));
-    hex += byte;
-  }
-  return hex;
-}
+// Spaced, so that a failure shows the pairs apart.
+std::string Hex(std::string_view bytes) { return test::Hex(bytes, " "); }
 
 struct Case {
   std::string in, out;

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "base/sjis.h"
+#include "support/hex.h"
 #include "support/round_trip.h"
 
 namespace vyr {
@@ -20,23 +21,8 @@ namespace {
 
 using Table = std::map<std::string, std::string>;  // character, its upper case when different
 
-std::string Hex(std::string_view bytes) {
-  std::string hex;
-  char byte[3];
-  for (char c : bytes) {
-    std::snprintf(byte, sizeof byte, "%02X", static_cast<unsigned char>(c));
-    hex += byte;
-  }
-  return hex;
-}
-
-std::string Unhex(const std::string& hex) {
-  std::string bytes;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-    bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-  }
-  return bytes;
-}
+using test::Hex;
+using test::Unhex;
 
 std::vector<std::string> EveryCharacter() {
   std::vector<std::string> characters;

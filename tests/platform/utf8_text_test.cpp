@@ -14,6 +14,7 @@
 #include <map>
 
 #include "base/sjis.h"
+#include "support/hex.h"
 
 namespace vyr {
 namespace {
@@ -22,23 +23,8 @@ using Table = std::map<std::string, std::string>;  // byte string, its UTF-8 for
 
 constexpr char kDefaultCharacter[] = "\xE3\x83\xBB";  // ・
 
-std::string Hex(std::string_view bytes) {
-  std::string hex;
-  char byte[3];
-  for (char c : bytes) {
-    std::snprintf(byte, sizeof byte, "%02X", static_cast<unsigned char>(c));
-    hex += byte;
-  }
-  return hex;
-}
-
-std::string Unhex(const std::string& hex) {
-  std::string bytes;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-    bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-  }
-  return bytes;
-}
+using test::Hex;
+using test::Unhex;
 
 // Every single byte but NUL (a lead byte alone too) and every lead byte with
 // every byte after it.
