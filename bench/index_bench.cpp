@@ -80,7 +80,7 @@ void BM_Load(benchmark::State& state) {
     vyr::LoadedIndex fresh;
     store.Load(pair.label, fresh);
     benchmark::DoNotOptimize(fresh.names.size());
-    bytes = fresh.names.bytes().size() + fresh.paths.bytes().size() + 4 * fresh.names.size();
+    bytes = fresh.names.EntryBytes() + fresh.paths.EntryBytes() + 4 * fresh.names.size();
     if (fresh.no_index) {
       state.SkipWithError("the pair did not load");
       break;

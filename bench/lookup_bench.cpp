@@ -216,7 +216,7 @@ void RunPathFragment(benchmark::State& state, const std::string& typed_utf8) {
   state.counters["hits"] = static_cast<double>(results.size());
   state.counters["paths"] = static_cast<double>(index.paths.size());
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                          static_cast<std::int64_t>(index.paths.bytes().size()));
+                          static_cast<std::int64_t>(index.paths.EntryBytes()));
 }
 
 void BM_FindPathFragment(benchmark::State& state) { RunPathFragment(state, options.fragment); }

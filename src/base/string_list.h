@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/byte_buffer.h"
+
 namespace vyr {
 
 class StringList {
@@ -15,7 +17,8 @@ class StringList {
   bool empty() const { return size() == 0; }
 
   std::string_view operator[](std::size_t k) const {
-    return std::string_view(bytes_.data() + offsets_[k], offsets_[k + 1] - offsets_[k]);
+    return std::string_view(bytes_.data() + offsets_[k],
+                            offsets_[k + 1] - offsets_[k] - separator_.size());
   }
 
   void push_back(std::string_view entry);
@@ -23,12 +26,15 @@ class StringList {
   void reserve(std::size_t entries, std::size_t bytes);
   void swap(StringList& other) noexcept;
 
-  // Takes over `bytes` as the buffer, entry k being offsets[k] .. offsets[k + 1];
-  // offsets start at 0 and never go down.
-  void Adopt(std::string&& bytes, std::vector<std::uint32_t>&& offsets);
+  // Takes over `bytes` as the buffer, entry k being offsets[k] .. offsets[k + 1]
+  // less the `separator` that follows every entry there (a file's lines can
+  // stay where they were read, line ends and all). Offsets start at 0, never
+  // go down and never pass the buffer's end.
+  void Adopt(ByteBuffer&& bytes, std::vector<std::uint32_t>&& offsets,
+             std::string_view separator = {});
 
-  // The bytes of every entry, back to back.
-  std::string_view bytes() const { return std::string_view(bytes_.data(), offsets_.back()); }
+  // The bytes of all entries together, separators not counted.
+  std::size_t EntryBytes() const { return offsets_.back() - separator_.size() * size(); }
 
   // Heap bytes held, for the memory benchmark.
   std::size_t MemoryUsed() const {
@@ -36,8 +42,10 @@ class StringList {
   }
 
  private:
-  std::string bytes_;
-  std::vector<std::uint32_t> offsets_{0};  // offsets_[k] .. offsets_[k + 1] is entry k
+  ByteBuffer bytes_;
+  std::vector<std::uint32_t> offsets_{
+      0};  // entry k and its separator: offsets_[k] .. offsets_[k + 1]
+  std::string separator_;
 };
 
 }  // namespace vyr

@@ -1,21 +1,74 @@
 #include "index/index_lines.h"
 
-#include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
 
-namespace vyr {
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#include <emmintrin.h>
+#define VYR_LINE_MASKS_SSE2 1
+#endif
 
-StringList SplitLines(std::string&& content) {
+namespace vyr {
+namespace {
+
+constexpr std::size_t kBlock = 64;
+constexpr std::size_t kLargestFile = std::numeric_limits<std::uint32_t>::max() - 2;
+
+// One bit for each byte of a 64-byte block that is an LF or a CR; `nul` is
+// not 0 when the block holds a NUL.
+struct BlockMasks {
+  std::uint64_t lf = 0;
+  std::uint64_t cr = 0;
+  std::uint64_t nul = 0;
+};
+
+#ifdef VYR_LINE_MASKS_SSE2
+std::uint64_t Equal(const __m128i (&parts)[4], __m128i byte) {
+  std::uint64_t mask = 0;
+  for (int part = 0; part < 4; ++part) {
+    const auto bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(parts[part], byte)));
+    mask |= static_cast<std::uint64_t>(bits) << (16 * part);
+  }
+  return mask;
+}
+
+BlockMasks MasksOf(const char* block) {
+  __m128i parts[4];
+  for (int part = 0; part < 4; ++part) {
+    parts[part] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
+  }
+  // Only whether there is a NUL matters, not where.
+  const __m128i least =
+      _mm_min_epu8(_mm_min_epu8(parts[0], parts[1]), _mm_min_epu8(parts[2], parts[3]));
+  const auto nul =
+      static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(least, _mm_setzero_si128())));
+  return {Equal(parts, _mm_set1_epi8('\n')), Equal(parts, _mm_set1_epi8('\r')), nul};
+}
+#else
+BlockMasks MasksOf(const char* block) {
+  BlockMasks masks;
+  for (std::size_t k = 0; k < kBlock; ++k) {
+    const std::uint64_t bit = std::uint64_t{1} << k;
+    if (block[k] == '\n') masks.lf |= bit;
+    if (block[k] == '\r') masks.cr |= bit;
+    if (block[k] == '\0') masks.nul |= bit;
+  }
+  return masks;
+}
+#endif
+
+}  // namespace
+
+StringList SplitLines(ByteBuffer&& content) {
+  if (content.empty()) return StringList();
   if (const void* nul = std::memchr(content.data(), '\0', content.size())) {
-    content.resize(static_cast<const char*>(nul) - content.data());
+    content.Truncate(static_cast<std::size_t>(static_cast<const char*>(nul) - content.data()));
   }
-  if (content.size() > std::numeric_limits<std::uint32_t>::max()) {
-    throw std::length_error("index file over 4 GiB");
-  }
+  if (content.size() > kLargestFile) throw std::length_error("index file over 4 GiB");
   std::vector<std::uint32_t> offsets;
-  offsets.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 2);
+  offsets.reserve(content.size() / 32 + 2);
   offsets.push_back(0);
 
   // Lines are moved down over the line ends as they are found, so the file's
@@ -38,15 +91,62 @@ StringList SplitLines(std::string&& content) {
     if (read < size && data[read] == '\r') ++read;
     if (read < size && data[read] == '\n') ++read;
   }
-  content.resize(write);
+  content.Truncate(write);
+  offsets.shrink_to_fit();
   StringList lines;
   lines.Adopt(std::move(content), std::move(offsets));
   return lines;
 }
 
+inline void LineReader::Block(const char* block, std::size_t at) {
+  const BlockMasks masks = MasksOf(block);
+  if (masks.nul != 0) crlf_only_ = false;
+  // A CR must stand just before an LF; checked one block late, when the next
+  // block's first byte is known.
+  if (previous_cr_ != ((previous_lf_ >> 1) | (masks.lf << 63))) crlf_only_ = false;
+  previous_lf_ = masks.lf;
+  previous_cr_ = masks.cr;
+  for (std::uint64_t lf = masks.lf; lf != 0; lf &= lf - 1) {
+    starts_.push_back(static_cast<std::uint32_t>(at + std::countr_zero(lf) + 1));
+  }
+}
+
+void LineReader::Arrived(const char* content, std::size_t end) {
+  if (end > kLargestFile) crlf_only_ = false;
+  while (crlf_only_ && scanned_ + kBlock <= end) {
+    Block(content + scanned_, scanned_);
+    scanned_ += kBlock;
+  }
+}
+
+StringList LineReader::Finish(ByteBuffer&& content) {
+  if (crlf_only_ && content.size() >= scanned_ && content.size() - scanned_ < kBlock) {
+    // The last part, padded with a byte that is no line end.
+    char tail[kBlock];
+    std::memset(tail, 'x', sizeof tail);
+    if (content.size() > scanned_) {
+      std::memcpy(tail, content.data() + scanned_, content.size() - scanned_);
+    }
+    Block(tail, scanned_);
+    if (previous_cr_ != (previous_lf_ >> 1)) crlf_only_ = false;
+  } else {
+    crlf_only_ = false;  // not all of it was seen arrive
+  }
+  if (!crlf_only_) return SplitLines(std::move(content));
+
+  if (starts_.back() != content.size()) {  // the last line has no line end
+    content.Append("\r\n");
+    starts_.push_back(static_cast<std::uint32_t>(content.size()));
+  }
+  starts_.shrink_to_fit();
+  StringList lines;
+  lines.Adopt(std::move(content), std::move(starts_), "\r\n");
+  return lines;
+}
+
 std::string JoinLines(const StringList& lines) {
   std::string text;
-  text.reserve(lines.bytes().size() + 2 * lines.size());
+  text.reserve(lines.EntryBytes() + 2 * lines.size());
   for (std::size_t k = 0; k < lines.size(); ++k) {
     text.append(lines[k]);
     text.append("\r\n");

@@ -1,15 +1,40 @@
 // The line format of both files of an index pair.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
+#include "base/byte_buffer.h"
 #include "base/string_list.h"
+#include "platform/file_system.h"
 
 namespace vyr {
 
 // Splits at CR LF, a lone CR or a lone LF; a NUL byte ends the content and a
 // last line without a line end is still taken. Works inside `content`.
-StringList SplitLines(std::string&& content);
+StringList SplitLines(ByteBuffer&& content);
+
+// Splits a file as SplitLines does, finding the lines while the file is read.
+// A file whose every line ends in CR LF, as every file this program writes
+// does, is kept as it was read, line ends and all: nothing is moved. Any
+// other file is split by SplitLines when it is finished.
+class LineReader final : public platform::ReadObserver {
+ public:
+  void Arrived(const char* content, std::size_t end) override;
+
+  // The lines of `content`, which the reader saw arrive.
+  StringList Finish(ByteBuffer&& content);
+
+ private:
+  void Block(const char* block, std::size_t at);
+
+  std::vector<std::uint32_t> starts_{0};
+  std::size_t scanned_ = 0;
+  std::uint64_t previous_lf_ = 0;
+  std::uint64_t previous_cr_ = 0;
+  bool crlf_only_ = true;  // no NUL, every CR before an LF, every LF after a CR
+};
 
 // Every entry followed by CR LF.
 std::string JoinLines(const StringList& lines);

@@ -1,6 +1,9 @@
 #include "index/index_store.h"
 
 #include <cctype>
+#include <exception>
+#include <system_error>
+#include <thread>
 
 #include "index/index_lines.h"
 #include "index/index_texts.h"
@@ -19,14 +22,7 @@ void IndexStore::Load(std::string_view volume_label, LoadedIndex& index) const {
   index.volume_label = std::string(volume_label);
   const IndexPairPaths pair = PairPaths(volume_label);
   try {
-    std::string content;
-    const bool names_read = files_.ReadWholeFile(pair.names_file, content);
-    index.names = SplitLines(std::move(content));
-    if (names_read) {
-      content.clear();
-      files_.ReadWholeFile(pair.paths_file, content);
-      index.paths = SplitLines(std::move(content));
-    }
+    if (!ReadBothFiles(pair, index)) index.Clear();
   } catch (const std::exception&) {
     index.Clear();  // too large for this machine: as good as no pair
   }
@@ -35,6 +31,39 @@ void IndexStore::Load(std::string_view volume_label, LoadedIndex& index) const {
   // treated as no index at all, so that the user is asked to scan again.
   if (index.names.size() != index.paths.size()) index.Clear();
   index.no_index = index.names.empty();
+}
+
+bool IndexStore::ReadBothFiles(const IndexPairPaths& pair, LoadedIndex& index) const {
+  // The names are read on a second core while this one reads the paths.
+  bool names_read = false;
+  std::exception_ptr names_failure;
+  auto read_names = [&] {
+    try {
+      names_read = ReadLines(pair.names_file, index.names);
+    } catch (...) {
+      names_failure = std::current_exception();
+    }
+  };
+  bool paths_read = false;
+  {
+    std::jthread names_reader;
+    try {
+      names_reader = std::jthread(read_names);
+    } catch (const std::system_error&) {
+      read_names();  // no second thread to be had: one after the other
+    }
+    paths_read = ReadLines(pair.paths_file, index.paths);
+  }
+  if (names_failure) std::rethrow_exception(names_failure);
+  return names_read && paths_read;
+}
+
+bool IndexStore::ReadLines(const std::string& path, StringList& lines) const {
+  ByteBuffer content;
+  LineReader reader;
+  const bool read = files_.ReadWholeFile(path, content, &reader);
+  lines = reader.Finish(std::move(content));
+  return read;
 }
 
 void IndexStore::Save(const LoadedIndex& index, char scanned_letter, WarningBox& warnings) const {

@@ -33,6 +33,11 @@ class IndexStore {
   void Save(const LoadedIndex& index, char scanned_letter, WarningBox& warnings) const;
 
  private:
+  // False unless both files could be read whole.
+  bool ReadBothFiles(const IndexPairPaths& pair, LoadedIndex& index) const;
+  // False when the file could not be read whole; `lines` then holds what was.
+  bool ReadLines(const std::string& path, StringList& lines) const;
+
   platform::FileSystem& files_;
   std::string directory_;
 };

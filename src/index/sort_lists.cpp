@@ -25,7 +25,7 @@ struct SortItem {
 
 StringList Permuted(const StringList& list, const std::vector<SortItem>& order) {
   StringList result;
-  result.reserve(list.size(), list.bytes().size());
+  result.reserve(list.size(), list.EntryBytes());
   for (const SortItem& item : order) result.push_back(list[item.position]);
   return result;
 }

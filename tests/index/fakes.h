@@ -21,10 +21,17 @@ class FakeFileSystem final : public platform::FileSystem {
   std::set<std::string> unreadable;
   std::set<std::string> unwritable;
 
-  bool ReadWholeFile(const std::string& path, std::string& content) override {
+  std::size_t piece_size = platform::kReadPieceSize;  // what each read hands over
+
+  bool ReadWholeFile(const std::string& path, ByteBuffer& content,
+                     platform::ReadObserver* observer) override {
     const auto it = files.find(path);
     if (it == files.end() || unreadable.count(path)) return false;
-    content = it->second;
+    content.Clear();
+    for (std::size_t at = 0; at < it->second.size(); at += piece_size) {
+      content.Append(std::string_view(it->second).substr(at, piece_size));
+      if (observer) observer->Arrived(content.data(), content.size());
+    }
     return true;
   }
 

@@ -10,8 +10,8 @@ namespace {
 class FileSystemTest : public ::testing::Test {
  protected:
   std::string Read(const std::string& path) {
-    std::string content;
-    return files.ReadWholeFile(path, content) ? content : "<unreadable>";
+    ByteBuffer content;
+    return files.ReadWholeFile(path, content) ? std::string(content.view()) : "<unreadable>";
   }
   platform::FileSystem& files = platform::RealFileSystem();
   std::string dir = test::ScratchDirectory();
@@ -38,7 +38,7 @@ TEST_F(FileSystemTest, FailedReplaceLeavesEveryOldFileAsItWas) {
 }
 
 TEST_F(FileSystemTest, MissingFileCannotBeRead) {
-  std::string content = "kept";
+  ByteBuffer content("kept");
   EXPECT_FALSE(files.ReadWholeFile(dir + "missing.dir", content));
 }
 

@@ -25,9 +25,9 @@ class ProfileTest : public ::testing::Test {
   }
 
   std::string FileText() {
-    std::string text;
+    ByteBuffer text;
     platform::RealFileSystem().ReadWholeFile(path, text);
-    return text;
+    return std::string(text.view());
   }
 
   // The sections and keys of the file in their order, one "[S]" or "K" each.

@@ -14,16 +14,16 @@ class PosixProfile final : public Profile {
 
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) override {
-    std::string text;
+    ByteBuffer text;
     if (!RealFileSystem().ReadWholeFile(path_, text)) return std::string(fallback);
-    return FindIniValue(text, section, key).value_or(std::string(fallback));
+    return FindIniValue(text.view(), section, key).value_or(std::string(fallback));
   }
 
   bool WriteString(std::string_view section, std::string_view key,
                    std::string_view value) override {
-    std::string text;
+    ByteBuffer text;
     RealFileSystem().ReadWholeFile(path_, text);  // a missing file starts empty
-    const std::string changed = SetIniValue(text, section, key, value);
+    const std::string changed = SetIniValue(text.view(), section, key, value);
     const FileWrite write{path_, changed};
     return RealFileSystem().ReplaceFiles({&write, 1});
   }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -27,32 +28,33 @@ bool WriteComplete(const std::string& path, std::string_view content) {
 
 class Win32FileSystem final : public FileSystem {
  public:
-  bool ReadWholeFile(const std::string& path, std::string& content) override {
+  bool ReadWholeFile(const std::string& path, ByteBuffer& content,
+                     ReadObserver* observer) override {
     win32::ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid()) return false;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > content.max_size() / 2) {
+    LARGE_INTEGER size_read;
+    if (!GetFileSizeEx(file.get(), &size_read) || size_read.QuadPart < 0 ||
+        static_cast<unsigned long long>(size_read.QuadPart) >
+            std::numeric_limits<std::size_t>::max() / 2) {
       return false;
     }
+    const auto size = static_cast<std::size_t>(size_read.QuadPart);
     try {
-      content.resize(static_cast<std::size_t>(size.QuadPart));
+      content.Reserve(size + kReadRoomPastEnd);
     } catch (const std::bad_alloc&) {
       return false;
     }
-    std::size_t done = 0;
-    while (done < content.size()) {
-      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 24));
+    content.Clear();
+    while (content.size() < size) {
+      const std::size_t done = content.size();
+      const auto piece = static_cast<DWORD>(std::min(kReadPieceSize, size - done));
       DWORD got = 0;
-      if (!ReadFile(file.get(), content.data() + done, chunk, &got, nullptr)) {
-        content.resize(done);
-        return false;
-      }
+      if (!ReadFile(file.get(), content.data() + done, piece, &got, nullptr)) return false;
       if (got == 0) break;
-      done += got;
+      content.ResizeUninitialized(done + got);
+      if (observer) observer->Arrived(content.data(), content.size());
     }
-    content.resize(done);
     return true;
   }
 
