@@ -39,6 +39,11 @@ std::size_t FindText(std::string_view haystack, std::string_view needle);
 void UpperCaseInPlace(std::string& text);
 std::string UpperCase(std::string_view text);
 
+// True when no other character upper-cases to `character` (one character):
+// where an upper-cased text holds it, the text held it before. Digits, "\",
+// kana and kanji are such; "A" and "Ａ" are not.
+bool IsUpperCaseOfItselfOnly(std::string_view character);
+
 // True when every byte is below 0x80.
 bool IsAscii(std::string_view text);
 

@@ -1,6 +1,7 @@
 #include "jump/lookup.h"
 
 #include "base/sjis.h"
+#include "jump/fragment_filter.h"
 
 namespace vyr {
 namespace {
@@ -57,8 +58,10 @@ LookupOutcome Lookup(std::string_view typed, const LoadedIndex& index, DriveBox&
 
 void FindPathFragment(std::string_view fragment, const StringList& paths,
                       std::vector<std::string>& results) {
+  const FragmentFilter filter(fragment);
   std::string upper;
   for (std::size_t k = 0; k < paths.size(); ++k) {
+    if (!filter.MayHold(paths[k])) continue;
     upper.assign(paths[k]);
     UpperCaseInPlace(upper);
     const std::size_t hit = FindText(upper, fragment);
