@@ -1,14 +1,12 @@
 #include "index/directory_walk.h"
 
-#include <optional>
 #include <vector>
 
 #include "base/sjis.h"
+#include "index/walk_rules.h"
 
 namespace vyr {
 namespace {
-
-using platform::FileIdentity;
 
 struct Child {
   std::string name;
@@ -20,17 +18,7 @@ struct Level {
   std::string path;  // ends in "\"
   std::vector<Child> children;
   std::size_t next = 0;
-  std::optional<FileIdentity> identity;
-  bool identity_known = false;
 };
-
-bool Accepted(std::string_view name, std::uint32_t attributes, const WalkOptions& options) {
-  if ((attributes & platform::kAttributeDirectory) == 0) return false;
-  if (options.skip_system_directories && (attributes & platform::kAttributeSystem) != 0) {
-    return false;
-  }
-  return name != "." && name != "..";
-}
 
 class Walker {
  public:
@@ -50,7 +38,7 @@ class Walker {
       std::string path = level.path + child.name;
       index_.names.push_back(UpperCase(child.name));
       index_.paths.push_back(path);
-      if (child.is_link && LeadsBackUp(path)) continue;
+      if (child.is_link && LeadsBackUp(path, lister_)) continue;
       path += '\\';
       Enter(path);
     }
@@ -64,26 +52,12 @@ class Walker {
     level.path = path;
     lister_.List(path, options_.skip_system_directories,
                  [&](std::string_view name, std::uint32_t attributes) {
-                   if (!Accepted(name, attributes, options_)) return;
+                   if (!IsWalkedChild(name, attributes, options_)) return;
                    ++found_;
                    level.children.push_back(
                        {std::string(name), (attributes & platform::kAttributeReparsePoint) != 0});
                  });
     levels_.push_back(std::move(level));
-  }
-
-  // True when the link at `path` is one of the directories we are inside.
-  bool LeadsBackUp(const std::string& path) {
-    const std::optional<FileIdentity> target = lister_.Identity(path);
-    if (!target) return false;
-    for (Level& level : levels_) {
-      if (!level.identity_known) {
-        level.identity = lister_.Identity(level.path);
-        level.identity_known = true;
-      }
-      if (level.identity == target) return true;
-    }
-    return false;
   }
 
   platform::DirectoryLister& lister_;

@@ -5,6 +5,7 @@
 #include "index/directory_walk.h"
 #include "index/index_store.h"
 #include "index/loaded_index.h"
+#include "index/parallel_walk.h"
 #include "index/scan_view.h"
 #include "platform/directory_lister.h"
 
@@ -12,9 +13,15 @@ namespace vyr {
 
 class Scanner : private WalkProgress {
  public:
+  // With `more_listers`, a machine of several cores walks on two threads.
   Scanner(LoadedIndex& index, const IndexStore& store, platform::DirectoryLister& lister,
-          ScanView& view, WarningBox& warnings)
-      : index_(index), store_(store), lister_(lister), view_(view), warnings_(warnings) {}
+          ScanView& view, WarningBox& warnings, ListerMaker more_listers = {})
+      : index_(index),
+        store_(store),
+        lister_(lister),
+        view_(view),
+        warnings_(warnings),
+        more_listers_(std::move(more_listers)) {}
 
   // Scans drive `letter` (in the case the caller gives, which the stored
   // paths keep) into the Loaded index and saves its pair. The caller has
@@ -26,12 +33,14 @@ class Scanner : private WalkProgress {
 
  private:
   void EnterDirectory(std::string_view path, int found_directories) override;
+  void Walk(const std::string& root, const WalkOptions& options);
 
   LoadedIndex& index_;
   const IndexStore& store_;
   platform::DirectoryLister& lister_;
   ScanView& view_;
   WarningBox& warnings_;
+  ListerMaker more_listers_;
   bool scanning_ = false;
   int bar_maximum_ = 0;
 };

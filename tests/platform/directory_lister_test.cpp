@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "index/directory_walk.h"
+#include "index/parallel_walk.h"
 #include "support/test_tree.h"
 
 namespace vyr {
@@ -19,10 +20,21 @@ class NoProgress final : public WalkProgress {
 
 class DirectoryListerTest : public ::testing::Test {
  protected:
+  // The paths of the walk on one thread, which the walk on several must match.
   std::vector<std::string> WalkedPaths(bool skip_system = false) {
-    LoadedIndex index;
+    const WalkOptions options{skip_system};
     NoProgress progress;
-    WalkDirectories(tree.Root(), *lister, WalkOptions{skip_system}, progress, index);
+    LoadedIndex index;
+    WalkDirectories(tree.Root(), *lister, options, progress, index);
+    for (int threads : {2, 3}) {
+      LoadedIndex walked_in_parallel;
+      WalkDirectoriesInParallel(tree.Root(), platform::MakeDirectoryLister, threads, options,
+                                progress, walked_in_parallel);
+      EXPECT_EQ(Sorted(walked_in_parallel), Sorted(index)) << threads << " threads";
+    }
+    return Sorted(index);
+  }
+  static std::vector<std::string> Sorted(const LoadedIndex& index) {
     std::vector<std::string> paths;
     for (std::size_t k = 0; k < index.paths.size(); ++k) paths.emplace_back(index.paths[k]);
     std::sort(paths.begin(), paths.end());

@@ -201,7 +201,8 @@ int Scan(const Options& options, const IndexStore& store, std::ostream& out, std
   const auto lister = platform::MakeDirectoryLister();
   SilentScanView view;
   StreamWarnings warnings(err);
-  Scanner(index, store, *lister, view, warnings).Scan(letter, options.ignore_sysdir);
+  Scanner(index, store, *lister, view, warnings, platform::MakeDirectoryLister)
+      .Scan(letter, options.ignore_sysdir);
   out << index.paths.size() << '\n';
   return warnings.shown() ? kExitNotFound : kExitFound;
 }

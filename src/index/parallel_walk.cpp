@@ -1,0 +1,235 @@
+#include "index/parallel_walk.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "base/sjis.h"
+#include "index/walk_rules.h"
+
+namespace vyr {
+namespace {
+
+// The directories still to be listed that a worker has handed over for
+// others, and the knowledge of when the walk is over.
+class SharedWork {
+ public:
+  explicit SharedWork(int workers) : workers_(workers) {}
+
+  // Waits for a directory to list; false once nothing is left anywhere.
+  bool Take(std::string& path) {
+    std::unique_lock lock(mutex_);
+    ++idle_;
+    hungry_.store(pending_.empty(), std::memory_order_relaxed);
+    ready_.wait(lock, [&] { return stopped_ || !pending_.empty() || idle_ == workers_; });
+    if (stopped_ || pending_.empty()) {
+      ready_.notify_all();
+      return false;
+    }
+    path = std::move(pending_.back());
+    pending_.pop_back();
+    --idle_;
+    hungry_.store(idle_ > 0 && pending_.empty(), std::memory_order_relaxed);
+    return true;
+  }
+
+  bool Stopped() const { return stopped_flag_.load(std::memory_order_relaxed); }
+
+  // True while a worker waits for something to do.
+  bool Hungry() const { return hungry_.load(std::memory_order_relaxed); }
+
+  // Hands over the first `count` of a worker's own directories: the ones
+  // nearest the root, with the most below them.
+  void Give(std::vector<std::string>& own, std::size_t count) {
+    {
+      std::lock_guard lock(mutex_);
+      for (std::size_t k = 0; k < count; ++k) pending_.push_back(std::move(own[k]));
+      hungry_.store(false, std::memory_order_relaxed);
+    }
+    own.erase(own.begin(), own.begin() + static_cast<std::ptrdiff_t>(count));
+    ready_.notify_all();
+  }
+
+  void Stop() {
+    {
+      std::lock_guard lock(mutex_);
+      stopped_ = true;
+    }
+    stopped_flag_.store(true, std::memory_order_relaxed);
+    ready_.notify_all();
+  }
+
+ private:
+  const int workers_;
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::vector<std::string> pending_;  // each ends in "\"
+  int idle_ = 0;
+  bool stopped_ = false;
+  std::atomic<bool> hungry_{false};
+  std::atomic<bool> stopped_flag_{false};
+};
+
+// What the calling thread shows: how many directories were found, and one
+// that is being listed.
+class SharedProgress {
+ public:
+  void Found(int count) { found_.fetch_add(count, std::memory_order_relaxed); }
+  int found() const { return found_.load(std::memory_order_relaxed); }
+
+  void Listing(const std::string& path) {
+    std::lock_guard lock(mutex_);
+    path_ = path;
+  }
+  std::string path() {
+    std::lock_guard lock(mutex_);
+    return path_;
+  }
+
+ private:
+  std::atomic<int> found_{0};
+  std::mutex mutex_;
+  std::string path_;
+};
+
+class Worker {
+ public:
+  Worker(std::unique_ptr<platform::DirectoryLister> lister, const WalkOptions& options,
+         SharedWork& work, SharedProgress& progress)
+      : lister_(std::move(lister)), options_(options), work_(work), progress_(progress) {}
+
+  void Run() {
+    std::string path;
+    while (Next(path)) {
+      List(path);
+      if (own_.size() > 1 && work_.Hungry()) work_.Give(own_, own_.size() / 2);
+    }
+  }
+
+  void Start(std::string root) { own_.push_back(std::move(root)); }
+  LoadedIndex& found() { return found_; }
+
+ private:
+  bool Next(std::string& path) {
+    if (work_.Stopped()) return false;
+    if (own_.empty()) return work_.Take(path);
+    path = std::move(own_.back());
+    own_.pop_back();
+    return true;
+  }
+
+  void List(const std::string& path) {
+    constexpr int kListingsPerReport = 64;
+    if (++listings_ % kListingsPerReport == 1) progress_.Listing(path);
+    children_.clear();
+    lister_->List(path, options_.skip_system_directories,
+                  [&](std::string_view name, std::uint32_t attributes) {
+                    if (!IsWalkedChild(name, attributes, options_)) return;
+                    children_.push_back(
+                        {std::string(name), (attributes & platform::kAttributeReparsePoint) != 0});
+                  });
+    progress_.Found(static_cast<int>(children_.size()));
+    // Pushed last to first, so that this worker enters them first to last.
+    for (auto child = children_.rbegin(); child != children_.rend(); ++child) {
+      std::string child_path = path + child->name;
+      found_.names.push_back(UpperCase(child->name));
+      found_.paths.push_back(child_path);
+      if (child->is_link && LeadsBackUp(child_path, *lister_)) continue;
+      child_path += '\\';
+      own_.push_back(std::move(child_path));
+    }
+  }
+
+  struct Child {
+    std::string name;
+    bool is_link;
+  };
+
+  std::unique_ptr<platform::DirectoryLister> lister_;
+  const WalkOptions& options_;
+  SharedWork& work_;
+  SharedProgress& progress_;
+  std::vector<std::string> own_;  // still to list, nearest the root first
+  std::vector<Child> children_;
+  LoadedIndex found_;
+  int listings_ = 0;
+};
+
+void Append(const LoadedIndex& part, LoadedIndex& index) {
+  for (std::size_t k = 0; k < part.names.size(); ++k) {
+    index.names.push_back(part.names[k]);
+    index.paths.push_back(part.paths[k]);
+  }
+}
+
+}  // namespace
+
+int WalkDirectoriesInParallel(const std::string& root, const ListerMaker& make_lister, int threads,
+                              const WalkOptions& options, WalkProgress& progress,
+                              LoadedIndex& index) {
+  SharedWork work(threads);
+  SharedProgress shared;
+  std::vector<std::unique_ptr<Worker>> workers;
+  for (int k = 0; k < threads; ++k) {
+    workers.push_back(std::make_unique<Worker>(make_lister(), options, work, shared));
+  }
+  workers[0]->Start(root);
+  progress.EnterDirectory(root, 0);
+
+  // The workers wait at the gate until all of them exist, so that a thread
+  // the system refuses leaves nothing half walked.
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool open = false;
+  bool abandoned = false;
+  int running = threads;
+  std::exception_ptr failure;
+  auto run = [&](Worker& worker) {
+    {
+      std::unique_lock lock(mutex);
+      changed.wait(lock, [&] { return open || abandoned; });
+      if (abandoned) return;
+    }
+    try {
+      worker.Run();
+    } catch (...) {
+      work.Stop();
+      std::lock_guard lock(mutex);
+      if (!failure) failure = std::current_exception();
+    }
+    std::lock_guard lock(mutex);
+    --running;
+    changed.notify_all();
+  };
+  {
+    std::vector<std::jthread> running_threads;
+    try {
+      for (auto& worker : workers) running_threads.emplace_back(run, std::ref(*worker));
+    } catch (const std::system_error&) {
+      {
+        std::lock_guard lock(mutex);
+        abandoned = true;
+      }
+      changed.notify_all();
+      throw;  // the threads that were made end at the gate
+    }
+    std::unique_lock lock(mutex);
+    open = true;
+    changed.notify_all();
+    while (!changed.wait_for(lock, std::chrono::milliseconds(25), [&] { return running == 0; })) {
+      lock.unlock();
+      progress.EnterDirectory(shared.path(), shared.found());
+      lock.lock();
+    }
+  }
+  if (failure) std::rethrow_exception(failure);
+  for (auto& worker : workers) Append(worker->found(), index);
+  return shared.found();
+}
+
+}  // namespace vyr
