@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 NATIVE_CLI := build/native/tools/vyr-cli/vyr-cli
 WINDOWS_CLI := build/win32/tools/vyr-cli/vyr-cli.exe
 
-.PHONY: run test setup native asan win32 fuzz test-native test-asan test-win32 test-cross test-fuzz test-e2e bench clean
+.PHONY: run test setup native asan tsan win32 fuzz test-native test-asan test-tsan test-win32 test-cross test-fuzz test-e2e bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -22,6 +22,10 @@ asan: setup
 win32: setup
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32 -j$(JOBS)
+
+tsan: setup
+	cmake --preset tsan >/dev/null
+	cmake --build --preset tsan -j$(JOBS)
 
 fuzz: setup
 	cmake --preset fuzz >/dev/null
@@ -39,6 +43,9 @@ test-native: native
 test-asan: asan
 	ctest --preset asan -j$(JOBS)
 
+test-tsan: tsan
+	ctest --preset tsan -j$(JOBS)
+
 test-win32: win32
 	ctest --preset win32
 
@@ -51,8 +58,8 @@ test-fuzz: fuzz
 test-e2e: win32
 	bash tests/e2e/run.sh
 
-test: test-native test-asan test-win32 test-cross test-fuzz test-e2e
-	@echo "make test: native, sanitizer, Wine, cross-build, fuzz and end-to-end tests all passed"
+test: test-native test-asan test-tsan test-win32 test-cross test-fuzz test-e2e
+	@echo "make test: native, sanitizers, Wine, cross-build, fuzz and end-to-end tests all passed"
 	@echo "screenshots of the end-to-end run: build/e2e-screenshots"
 
 bench: native win32

@@ -8,18 +8,20 @@
 namespace vyr {
 namespace {
 
-char Lower(char letter) { return static_cast<char>(std::tolower(static_cast<unsigned char>(letter))); }
+char Lower(char letter) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+}
 
 }  // namespace
 
 Application::Application(ApplicationViews views, platform::FileSystem& files,
                          platform::DirectoryLister& lister, std::string program_path,
-                         std::string program_directory)
+                         std::string program_directory, ListerMaker more_listers)
     : views_(views),
       program_path_(std::move(program_path)),
       store_(files, std::move(program_directory)),
       lister_(lister),
-      scanner_(index_, store_, lister_, views.scan, views.warnings),
+      scanner_(index_, store_, lister_, views.scan, views.warnings, std::move(more_listers)),
       run_(commands_, history_, settings_, mode_, views.shell, views.warnings, views.main),
       go_(index_, *this, history_, settings_, run_, views.chooser, views.shell, views.warnings) {}
 
@@ -86,7 +88,8 @@ void Application::OnPaint() {
 
 void Application::ScanFromMenu(std::size_t position) {
   if (position >= drives_.size()) return;
-  const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(drives_[position].letter)));
+  const char letter =
+      static_cast<char>(std::toupper(static_cast<unsigned char>(drives_[position].letter)));
   SelectDrive(letter);
   Scan(letter);
 }
@@ -137,6 +140,8 @@ void Application::Scan(char letter) {
   scanner_.Scan(letter, settings_.skip_system_directories);
 }
 
-void Application::AfterHistoryChange() { views_.main.ShowHistory(history_.Entries()); }
+void Application::AfterHistoryChange() {
+  views_.main.ShowHistory(history_.Entries());
+}
 
 }  // namespace vyr

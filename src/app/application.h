@@ -27,9 +27,10 @@ struct ApplicationViews {
 
 class Application final : public DriveBox {
  public:
+  // `more_listers`, when given, lets scans walk on several threads.
   Application(ApplicationViews views, platform::FileSystem& files,
               platform::DirectoryLister& lister, std::string program_path,
-              std::string program_directory);
+              std::string program_directory, ListerMaker more_listers = {});
 
   // Start-up after the windows exist: the command line, the drive box, the
   // settings, the drive-scan menu and the Command list.
@@ -38,7 +39,10 @@ class Application final : public DriveBox {
 
   // Runs on every paint of the main window.
   void OnPaint();
-  void Go() { go_.Go(views_.main.InputText(), mini_text_); AfterHistoryChange(); }
+  void Go() {
+    go_.Go(views_.main.InputText(), mini_text_);
+    AfterHistoryChange();
+  }
   void ScanShownDrive() { Scan(current_letter_); }
   void ScanFromMenu(std::size_t position);
   // The user picked entry `position` of the drive box.

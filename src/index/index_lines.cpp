@@ -50,10 +50,12 @@ BlockMasks MasksOf(const char* block) {
 BlockMasks MasksOf(const char* block) {
   BlockMasks masks;
   for (std::size_t k = 0; k < kBlock; ++k) {
+    const auto byte = static_cast<unsigned char>(block[k]);
+    if (byte > '\r') continue;  // nearly every byte: one test, rightly guessed
     const std::uint64_t bit = std::uint64_t{1} << k;
-    if (block[k] == '\n') masks.lf |= bit;
-    if (block[k] == '\r') masks.cr |= bit;
-    if (block[k] == '\0') masks.nul |= bit;
+    if (byte == '\n') masks.lf |= bit;
+    if (byte == '\r') masks.cr |= bit;
+    if (byte == '\0') masks.nul |= bit;
   }
   return masks;
 }

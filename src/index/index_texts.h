@@ -11,8 +11,9 @@ inline constexpr char kSaveFailed[] =
 // 現在:%d / 前回:%d
 inline constexpr char kScanCountFormat[] = "\x8C\xBB\x8D\xDD:%d / \x91\x4F\x89\xF1:%d";
 
-// ディレクトリ数 : 
-inline constexpr char kDirectoryTotal[] = "\x83\x66\x83\x42\x83\x8C\x83\x4E\x83\x67\x83\x8A\x90\x94 : ";
+// ディレクトリ数 :
+inline constexpr char kDirectoryTotal[] =
+    "\x83\x66\x83\x42\x83\x8C\x83\x4E\x83\x67\x83\x8A\x90\x94 : ";
 
 // 結果を格納しています...
 inline constexpr char kStoringResult[] =

@@ -160,7 +160,12 @@ class Worker {
   int listings_ = 0;
 };
 
-void Append(const LoadedIndex& part, LoadedIndex& index) {
+void Append(LoadedIndex& part, LoadedIndex& index) {
+  if (index.names.empty() && index.paths.empty()) {
+    index.names.swap(part.names);
+    index.paths.swap(part.paths);
+    return;
+  }
   for (std::size_t k = 0; k < part.names.size(); ++k) {
     index.names.push_back(part.names[k]);
     index.paths.push_back(part.paths[k]);

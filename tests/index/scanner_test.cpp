@@ -46,13 +46,18 @@ TEST_F(ScannerTest, ShowsProgressThenSortsSavesAndCloses) {
   LoadPrevious(1);
   scanner.Scan('c', false);
   const std::vector<std::string> expected = {
-      "letter C", "range 1 shown", "position 0", "show", "busy",
-      "path c:\\", "position 0", Count(0, 1), "progress",
-      "path c:\\b\\", "position 1", Count(2, 1), "progress",
-      "path c:\\a\\", "position 1", Count(2, 1), "progress",
-      std::string("count ") + texts::kDirectoryTotal + "2", "position 1",
-      std::string("path ") + texts::kStoringResult, "repaint",
-      "idle", "hide"};
+      "letter C",   "range 1 shown",
+      "position 0", "show",
+      "busy",       "path c:\\",
+      "position 0", Count(0, 1),
+      "progress",   "path c:\\b\\",
+      "position 1", Count(2, 1),
+      "progress",   "path c:\\a\\",
+      "position 1", Count(2, 1),
+      "progress",   std::string("count ") + texts::kDirectoryTotal + "2",
+      "position 1", std::string("path ") + texts::kStoringResult,
+      "repaint",    "idle",
+      "hide"};
   EXPECT_EQ(view.calls, expected);
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.dir"], "A\r\nB\r\n");
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.path"], "c:\\a\r\nc:\\b\r\n");
@@ -101,6 +106,29 @@ TEST_F(ScannerTest, BarStaysFullOnceTheCounterPassesThePreviousCount) {
       EXPECT_LE(std::stoi(call.substr(9)), 2) << call;
     }
   }
+}
+
+TEST_F(ScannerTest, WalkOnSeveralThreadsSavesTheSamePair) {
+  lister.listings["c:\\a\\"] = {Dir("y"), Dir("x")};
+  lister.listings["c:\\b\\"] = {Dir("x")};
+  LoadPrevious(0);
+  scanner.Scan('c', false);
+  const std::string names = files.files["c:\\vyr\\Vyr_VOL.dir"];
+  const std::string paths = files.files["c:\\vyr\\Vyr_VOL.path"];
+
+  test::RecordingScanView other_view;
+  LoadedIndex other_index;
+  other_index.volume_label = "VOL";
+  Scanner in_parallel{other_index, store,
+                      lister,      other_view,
+                      warnings,    [&] { return std::make_unique<test::FakeLister>(lister); }};
+  files.files.clear();
+  in_parallel.Scan('c', false);
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.dir"], names);
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.path"], paths);
+  EXPECT_EQ(paths, "c:\\a\r\nc:\\b\r\nc:\\a\\x\r\nc:\\b\\x\r\nc:\\a\\y\r\n");
+  EXPECT_EQ(other_view.calls.back(), "hide");
+  EXPECT_FALSE(in_parallel.scanning());
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ int Run() {
   const auto lister = platform::MakeDirectoryLister();
   application = std::make_unique<Application>(
       ApplicationViews{form1, form2, form5, shell, warnings}, platform::RealFileSystem(), *lister,
-      ProgramPath(), platform::ProgramDirectory());
+      ProgramPath(), platform::ProgramDirectory(), platform::MakeDirectoryLister);
   form1.SetApplication(application.get());
   application->Start(SplitCommandLine(GetCommandLineA()), platform::CurrentDriveLetter(),
                      platform::LogicalDrives());
