@@ -36,7 +36,7 @@ class FileSystem {
 
   // Reads the whole file with other writers denied, telling `observer` (if
   // any) of each piece. On failure `content` keeps what was read before it
-  // and false is returned.
+  // and false is returned. Two files may be read at once, on two threads.
   virtual bool ReadWholeFile(const std::string& path, ByteBuffer& content,
                              ReadObserver* observer) = 0;
 

@@ -11,14 +11,7 @@ using platform::kAttributeReparsePoint;
 using platform::kAttributeSystem;
 using test::Dir;
 using test::File;
-
-class RecordingProgress final : public WalkProgress {
- public:
-  std::vector<std::pair<std::string, int>> entered;
-  void EnterDirectory(std::string_view path, int found) override {
-    entered.emplace_back(std::string(path), found);
-  }
-};
+using test::RecordingProgress;
 
 class DirectoryWalkTest : public ::testing::Test {
  protected:

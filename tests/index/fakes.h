@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "index/directory_walk.h"
 #include "index/index_store.h"
 #include "index/scan_view.h"
 #include "platform/directory_lister.h"
@@ -75,6 +76,15 @@ class FakeLister final : public platform::DirectoryLister {
     const auto it = identities.find(key);
     if (it == identities.end()) return std::nullopt;
     return it->second;
+  }
+};
+
+// Every directory the walk said it entered, with the counter then.
+class RecordingProgress final : public WalkProgress {
+ public:
+  std::vector<std::pair<std::string, int>> entered;
+  void EnterDirectory(std::string_view path, int found) override {
+    entered.emplace_back(std::string(path), found);
   }
 };
 

@@ -15,14 +15,7 @@ using platform::kAttributeReparsePoint;
 using platform::kAttributeSystem;
 using test::Dir;
 using test::File;
-
-class RecordingProgress final : public WalkProgress {
- public:
-  std::vector<std::pair<std::string, int>> entered;
-  void EnterDirectory(std::string_view path, int found) override {
-    entered.emplace_back(std::string(path), found);
-  }
-};
+using test::RecordingProgress;
 
 // Every entry as "name|path", in sorted order: what the pair holds once sorted.
 std::vector<std::string> Entries(const LoadedIndex& index) {
