@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 
 namespace vyr {
@@ -22,9 +23,15 @@ void ByteBuffer::ResizeUninitialized(std::size_t size) {
 
 void ByteBuffer::Append(std::string_view bytes) {
   if (bytes.size() > SIZE_MAX - size_) throw std::length_error("byte buffer too large");
+  if (bytes.empty()) return;
+  // Bytes of this very buffer stay readable across the growth.
+  const std::less<const char*> before;
+  const bool own = !before(bytes.data(), data_.get()) && before(bytes.data(), data_.get() + size_);
+  const std::size_t own_at = own ? static_cast<std::size_t>(bytes.data() - data_.get()) : 0;
   const std::size_t at = size_;
   ResizeUninitialized(size_ + bytes.size());
-  if (!bytes.empty()) std::memcpy(data_.get() + at, bytes.data(), bytes.size());
+  const char* source = own ? data_.get() + own_at : bytes.data();
+  std::memmove(data_.get() + at, source, bytes.size());
 }
 
 void ByteBuffer::swap(ByteBuffer& other) noexcept {

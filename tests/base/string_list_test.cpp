@@ -46,6 +46,14 @@ TEST(StringList, AdoptedEntriesLeaveOutTheirSeparator) {
   EXPECT_EQ(copy[3], "D");
 }
 
+TEST(StringList, AnEntryOfItsOwnCanBeAddedAgain) {
+  StringList list;
+  list.push_back("first entry");
+  for (int k = 0; k < 100; ++k) list.push_back(list[static_cast<std::size_t>(k)]);
+  EXPECT_EQ(list.size(), 101u);
+  EXPECT_EQ(list[100], "first entry");
+}
+
 TEST(StringList, AdoptRefusesOffsetsThatDoNotFit) {
   struct Case { const char* why; std::string_view bytes; std::vector<std::uint32_t> offsets;
                 std::string_view separator; };
