@@ -1,5 +1,6 @@
 #include "index/parallel_walk.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -160,6 +161,73 @@ class Worker {
   int listings_ = 0;
 };
 
+// Runs each worker on a thread of its own. The workers wait at a gate until
+// all the threads exist, so that a thread the system refuses leaves nothing
+// half walked; then this thread tells the progress until all have ended.
+class Crew {
+ public:
+  explicit Crew(SharedWork& work) : work_(work) {}
+
+  void Run(std::vector<std::unique_ptr<Worker>>& workers, SharedProgress& shared,
+           WalkProgress& progress) {
+    running_ = static_cast<int>(workers.size());
+    std::vector<std::jthread> threads;
+    try {
+      for (auto& worker : workers) threads.emplace_back([this, &worker] { RunOne(*worker); });
+    } catch (const std::system_error&) {
+      SetGate(&abandoned_);
+      throw;  // the threads that were made end at the gate
+    }
+    SetGate(&open_);
+    std::unique_lock lock(mutex_);
+    while (!changed_.wait_for(lock, kProgressInterval, [&] { return running_ == 0; })) {
+      lock.unlock();
+      progress.EnterDirectory(shared.path(), shared.found());
+      lock.lock();
+    }
+    lock.unlock();
+    threads.clear();
+    if (failure_) std::rethrow_exception(failure_);
+  }
+
+ private:
+  static constexpr std::chrono::milliseconds kProgressInterval{25};
+
+  void SetGate(bool* flag) {
+    {
+      std::lock_guard lock(mutex_);
+      *flag = true;
+    }
+    changed_.notify_all();
+  }
+
+  void RunOne(Worker& worker) {
+    {
+      std::unique_lock lock(mutex_);
+      changed_.wait(lock, [&] { return open_ || abandoned_; });
+      if (abandoned_) return;
+    }
+    try {
+      worker.Run();
+    } catch (...) {
+      work_.Stop();  // the others end too, and the first error is the walk's
+      std::lock_guard lock(mutex_);
+      if (!failure_) failure_ = std::current_exception();
+    }
+    std::lock_guard lock(mutex_);
+    --running_;
+    changed_.notify_all();
+  }
+
+  SharedWork& work_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool open_ = false;
+  bool abandoned_ = false;
+  int running_ = 0;
+  std::exception_ptr failure_;
+};
+
 void Append(LoadedIndex& part, LoadedIndex& index) {
   if (index.names.empty() && index.paths.empty()) {
     index.names.swap(part.names);
@@ -177,6 +245,7 @@ void Append(LoadedIndex& part, LoadedIndex& index) {
 int WalkDirectoriesInParallel(const std::string& root, const ListerMaker& make_lister, int threads,
                               const WalkOptions& options, WalkProgress& progress,
                               LoadedIndex& index) {
+  threads = std::max(threads, 1);
   SharedWork work(threads);
   SharedProgress shared;
   std::vector<std::unique_ptr<Worker>> workers;
@@ -186,53 +255,7 @@ int WalkDirectoriesInParallel(const std::string& root, const ListerMaker& make_l
   workers[0]->Start(root);
   progress.EnterDirectory(root, 0);
 
-  // The workers wait at the gate until all of them exist, so that a thread
-  // the system refuses leaves nothing half walked.
-  std::mutex mutex;
-  std::condition_variable changed;
-  bool open = false;
-  bool abandoned = false;
-  int running = threads;
-  std::exception_ptr failure;
-  auto run = [&](Worker& worker) {
-    {
-      std::unique_lock lock(mutex);
-      changed.wait(lock, [&] { return open || abandoned; });
-      if (abandoned) return;
-    }
-    try {
-      worker.Run();
-    } catch (...) {
-      work.Stop();
-      std::lock_guard lock(mutex);
-      if (!failure) failure = std::current_exception();
-    }
-    std::lock_guard lock(mutex);
-    --running;
-    changed.notify_all();
-  };
-  {
-    std::vector<std::jthread> running_threads;
-    try {
-      for (auto& worker : workers) running_threads.emplace_back(run, std::ref(*worker));
-    } catch (const std::system_error&) {
-      {
-        std::lock_guard lock(mutex);
-        abandoned = true;
-      }
-      changed.notify_all();
-      throw;  // the threads that were made end at the gate
-    }
-    std::unique_lock lock(mutex);
-    open = true;
-    changed.notify_all();
-    while (!changed.wait_for(lock, std::chrono::milliseconds(25), [&] { return running == 0; })) {
-      lock.unlock();
-      progress.EnterDirectory(shared.path(), shared.found());
-      lock.lock();
-    }
-  }
-  if (failure) std::rethrow_exception(failure);
+  Crew(work).Run(workers, shared, progress);
   for (auto& worker : workers) Append(worker->found(), index);
   return shared.found();
 }
