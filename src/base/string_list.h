@@ -43,8 +43,8 @@ class StringList {
 
  private:
   ByteBuffer bytes_;
-  std::vector<std::uint32_t> offsets_{
-      0};  // entry k and its separator: offsets_[k] .. offsets_[k + 1]
+  // Entry k and its separator: offsets_[k] .. offsets_[k + 1].
+  std::vector<std::uint32_t> offsets_{0};
   std::string separator_;
 };
 

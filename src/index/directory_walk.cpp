@@ -8,15 +8,10 @@
 namespace vyr {
 namespace {
 
-struct Child {
-  std::string name;
-  bool is_link;
-};
-
 // One directory on the way down: its path and the children still to enter.
 struct Level {
   std::string path;  // ends in "\"
-  std::vector<Child> children;
+  std::vector<WalkedChild> children;
   std::size_t next = 0;
 };
 
@@ -34,7 +29,7 @@ class Walker {
         levels_.pop_back();
         continue;
       }
-      const Child child = std::move(level.children[level.next++]);
+      const WalkedChild child = std::move(level.children[level.next++]);
       std::string path = level.path + child.name;
       index_.names.push_back(UpperCase(child.name));
       index_.paths.push_back(path);
@@ -50,13 +45,8 @@ class Walker {
     progress_.EnterDirectory(path, found_);
     Level level;
     level.path = path;
-    lister_.List(path, options_.skip_system_directories,
-                 [&](std::string_view name, std::uint32_t attributes) {
-                   if (!IsWalkedChild(name, attributes, options_)) return;
-                   ++found_;
-                   level.children.push_back(
-                       {std::string(name), (attributes & platform::kAttributeReparsePoint) != 0});
-                 });
+    ListWalkedChildren(lister_, path, options_, level.children);
+    found_ += static_cast<int>(level.children.size());
     levels_.push_back(std::move(level));
   }
 

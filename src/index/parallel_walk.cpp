@@ -27,8 +27,8 @@ class SharedWork {
     std::unique_lock lock(mutex_);
     ++idle_;
     hungry_.store(pending_.empty(), std::memory_order_relaxed);
-    ready_.wait(lock, [&] { return stopped_ || !pending_.empty() || idle_ == workers_; });
-    if (stopped_ || pending_.empty()) {
+    ready_.wait(lock, [&] { return Stopped() || !pending_.empty() || idle_ == workers_; });
+    if (Stopped() || pending_.empty()) {
       ready_.notify_all();
       return false;
     }
@@ -39,7 +39,7 @@ class SharedWork {
     return true;
   }
 
-  bool Stopped() const { return stopped_flag_.load(std::memory_order_relaxed); }
+  bool Stopped() const { return stopped_.load(std::memory_order_relaxed); }
 
   // True while a worker waits for something to do.
   bool Hungry() const { return hungry_.load(std::memory_order_relaxed); }
@@ -58,10 +58,9 @@ class SharedWork {
 
   void Stop() {
     {
-      std::lock_guard lock(mutex_);
-      stopped_ = true;
+      std::lock_guard lock(mutex_);  // so that no worker misses it between test and wait
+      stopped_.store(true, std::memory_order_relaxed);
     }
-    stopped_flag_.store(true, std::memory_order_relaxed);
     ready_.notify_all();
   }
 
@@ -71,9 +70,8 @@ class SharedWork {
   std::condition_variable ready_;
   std::vector<std::string> pending_;  // each ends in "\"
   int idle_ = 0;
-  bool stopped_ = false;
   std::atomic<bool> hungry_{false};
-  std::atomic<bool> stopped_flag_{false};
+  std::atomic<bool> stopped_{false};
 };
 
 // What the calling thread shows: how many directories were found, and one
@@ -128,12 +126,7 @@ class Worker {
     constexpr int kListingsPerReport = 64;
     if (++listings_ % kListingsPerReport == 1) progress_.Listing(path);
     children_.clear();
-    lister_->List(path, options_.skip_system_directories,
-                  [&](std::string_view name, std::uint32_t attributes) {
-                    if (!IsWalkedChild(name, attributes, options_)) return;
-                    children_.push_back(
-                        {std::string(name), (attributes & platform::kAttributeReparsePoint) != 0});
-                  });
+    ListWalkedChildren(*lister_, path, options_, children_);
     progress_.Found(static_cast<int>(children_.size()));
     // Pushed last to first, so that this worker enters them first to last.
     for (auto child = children_.rbegin(); child != children_.rend(); ++child) {
@@ -146,17 +139,12 @@ class Worker {
     }
   }
 
-  struct Child {
-    std::string name;
-    bool is_link;
-  };
-
   std::unique_ptr<platform::DirectoryLister> lister_;
   const WalkOptions& options_;
   SharedWork& work_;
   SharedProgress& progress_;
   std::vector<std::string> own_;  // still to list, nearest the root first
-  std::vector<Child> children_;
+  std::vector<WalkedChild> children_;
   LoadedIndex found_;
   int listings_ = 0;
 };

@@ -1,10 +1,13 @@
 #include "index/walk_rules.h"
 
+#include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "base/sjis.h"
 
 namespace vyr {
+namespace {
 
 bool IsWalkedChild(std::string_view name, std::uint32_t attributes, const WalkOptions& options) {
   if ((attributes & platform::kAttributeDirectory) == 0) return false;
@@ -12,6 +15,18 @@ bool IsWalkedChild(std::string_view name, std::uint32_t attributes, const WalkOp
     return false;
   }
   return name != "." && name != "..";
+}
+
+}  // namespace
+
+void ListWalkedChildren(platform::DirectoryLister& lister, const std::string& path,
+                        const WalkOptions& options, std::vector<WalkedChild>& children) {
+  lister.List(path, options.skip_system_directories,
+              [&](std::string_view name, std::uint32_t attributes) {
+                if (!IsWalkedChild(name, attributes, options)) return;
+                children.push_back(
+                    {std::string(name), (attributes & platform::kAttributeReparsePoint) != 0});
+              });
 }
 
 bool LeadsBackUp(const std::string& path, platform::DirectoryLister& lister) {

@@ -2,18 +2,24 @@
 // rules for the walk on one thread and the walk on several.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "index/directory_walk.h"
 #include "platform/directory_lister.h"
 
 namespace vyr {
 
-// A directory entry that goes into the index: a directory, not "." or "..",
-// and no system directory when those are skipped.
-bool IsWalkedChild(std::string_view name, std::uint32_t attributes, const WalkOptions& options);
+struct WalkedChild {
+  std::string name;
+  bool is_link;
+};
+
+// Appends the children of the directory `path` (ending in "\") that go into
+// the index, in the platform's order: directories, not "." or "..", and no
+// system directory when those are skipped. One that cannot be listed has none.
+void ListWalkedChildren(platform::DirectoryLister& lister, const std::string& path,
+                        const WalkOptions& options, std::vector<WalkedChild>& children);
 
 // True when the link at `path` (no trailing "\") leads to one of the
 // directories that hold it, so that entering it would never end.

@@ -1,5 +1,7 @@
 #include "jump/fragment_filter.h"
 
+#include <algorithm>
+
 #include "base/sjis.h"
 
 namespace vyr {
@@ -7,6 +9,10 @@ namespace {
 
 char FoldAsciiLetter(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool IsAsciiLetterByte(char c) {
+  return FoldAsciiLetter(c) >= 'A' && FoldAsciiLetter(c) <= 'Z';
 }
 
 // Where an upper-cased path holds such a character, the path itself held it,
@@ -28,20 +34,22 @@ bool HoldsFolded(std::string_view path, std::string_view anchor) {
 }  // namespace
 
 FragmentFilter::FragmentFilter(std::string_view fragment) {
-  std::string_view best;
+  std::string_view longest;
   std::size_t run_start = 0;
-  for (std::size_t pos = 0; pos <= fragment.size();) {
-    const std::size_t length = pos < fragment.size() ? CharLength(fragment, pos) : 0;
-    if (pos == fragment.size() || !IsAnchorCharacter(fragment.substr(pos, length))) {
-      if (pos - run_start > best.size()) best = fragment.substr(run_start, pos - run_start);
-      if (pos == fragment.size()) break;
+  auto end_run = [&](std::size_t end) {
+    if (end - run_start > longest.size()) longest = fragment.substr(run_start, end - run_start);
+  };
+  for (std::size_t pos = 0; pos < fragment.size();) {
+    const std::size_t length = CharLength(fragment, pos);
+    if (!IsAnchorCharacter(fragment.substr(pos, length))) {
+      end_run(pos);
       run_start = pos + length;
     }
     pos += length;
   }
-  anchor_ = std::string(best);
-  for (char c : anchor_)
-    anchor_has_letters_ = anchor_has_letters_ || FoldAsciiLetter(c) != c || (c >= 'A' && c <= 'Z');
+  end_run(fragment.size());
+  anchor_ = std::string(longest);
+  anchor_has_letters_ = std::any_of(anchor_.begin(), anchor_.end(), IsAsciiLetterByte);
 }
 
 bool FragmentFilter::MayHold(std::string_view path) const {
