@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/sjis.h"
+#include "platform/upper_case.h"
 #include "bench_options.h"
 #include "jump/lookup.h"
 #include "platform/posix/cp932.h"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/sjis.h"
+#include "platform/upper_case.h"
 #include "index/sort_lists.h"
 #include "platform/posix/cp932.h"
 

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "app/drive_entries.h"
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 
 namespace vyr {
 namespace {

@@ -21,7 +21,7 @@ struct ApplicationViews {
   MainWindowView& main;
   ChooserView& chooser;
   ScanView& scan;
-  Shell& shell;
+  platform::Shell& shell;
   WarningBox& warnings;
 };
 

@@ -34,16 +34,6 @@ bool EndsWithChar(std::string_view text, char ch);
 // First position that starts a character and at which `needle` follows.
 std::size_t FindText(std::string_view haystack, std::string_view needle);
 
-// The one upper-casing that the index and the lookup share: the platform's
-// ANSI conversion, with a fast path for strings of bytes below 0x80.
-void UpperCaseInPlace(std::string& text);
-std::string UpperCase(std::string_view text);
-
-// True when no other character upper-cases to `character` (one character):
-// where an upper-cased text holds it, the text held it before. Digits, "\",
-// kana and kanji are such; "A" and "Ａ" are not.
-bool IsUpperCaseOfItselfOnly(std::string_view character);
-
 // True when every byte is below 0x80.
 bool IsAscii(std::string_view text);
 

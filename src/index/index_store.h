@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "base/warning_box.h"
+#include "ui/warning_box.h"
 #include "index/loaded_index.h"
 #include "platform/file_system.h"
 

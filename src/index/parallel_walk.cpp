@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/sjis.h"
+#include "platform/upper_case.h"
 #include "index/walk_rules.h"
 
 namespace vyr {

@@ -3,10 +3,10 @@
 
 #include <string_view>
 
-#include "base/warning_box.h"
+#include "ui/warning_box.h"
 #include "commands/command_list.h"
 #include "jump/history.h"
-#include "jump/shell.h"
+#include "platform/shell.h"
 #include "settings/settings_values.h"
 
 namespace vyr {
@@ -29,7 +29,7 @@ class MainWindowControl {
 class ExpandAndRun {
  public:
   ExpandAndRun(const CommandList& commands, History& history, const SettingsValues& settings,
-               const RunMode& mode, Shell& shell, WarningBox& warnings, MainWindowControl& main)
+               const RunMode& mode, platform::Shell& shell, WarningBox& warnings, MainWindowControl& main)
       : commands_(commands), history_(history), settings_(settings), mode_(mode), shell_(shell),
         warnings_(warnings), main_(main) {}
 
@@ -45,7 +45,7 @@ class ExpandAndRun {
   History& history_;
   const SettingsValues& settings_;
   const RunMode& mode_;
-  Shell& shell_;
+  platform::Shell& shell_;
   WarningBox& warnings_;
   MainWindowControl& main_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/sjis.h"
+#include "platform/upper_case.h"
 
 namespace vyr {
 namespace {

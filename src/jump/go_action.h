@@ -22,7 +22,7 @@ class ChooserView {
 class GoAction {
  public:
   GoAction(const LoadedIndex& index, DriveBox& drives, History& history,
-           const SettingsValues& settings, ExpandAndRun& run, ChooserView& chooser, Shell& shell,
+           const SettingsValues& settings, ExpandAndRun& run, ChooserView& chooser, platform::Shell& shell,
            WarningBox& warnings)
       : index_(index), drives_(drives), history_(history), settings_(settings), run_(run),
         chooser_(chooser), shell_(shell), warnings_(warnings) {}
@@ -41,7 +41,7 @@ class GoAction {
   const SettingsValues& settings_;
   ExpandAndRun& run_;
   ChooserView& chooser_;
-  Shell& shell_;
+  platform::Shell& shell_;
   WarningBox& warnings_;
   std::vector<std::string> results_;
 };

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "base/confirmation_box.h"
+#include "ui/confirmation_box.h"
 
 namespace vyr {
 

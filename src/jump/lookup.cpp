@@ -1,6 +1,7 @@
 #include "jump/lookup.h"
 
 #include "base/sjis.h"
+#include "platform/upper_case.h"
 #include "jump/fragment_filter.h"
 
 namespace vyr {

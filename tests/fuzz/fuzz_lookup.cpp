@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/sjis.h"
+#include "platform/upper_case.h"
 #include "index/sort_lists.h"
 #include "jump/lookup.h"
 

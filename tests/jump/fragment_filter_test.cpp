@@ -5,6 +5,7 @@
 #include <random>
 
 #include "base/sjis.h"
+#include "platform/upper_case.h"
 
 namespace vyr {
 namespace {

@@ -10,7 +10,7 @@
 namespace vyr::test {
 
 // Every effect as a line, in order.
-class Recorder final : public Shell, public WarningBox, public MainWindowControl {
+class Recorder final : public platform::Shell, public WarningBox, public MainWindowControl {
  public:
   std::vector<std::string> effects;
   void Execute(std::string_view program, std::string_view parameters,

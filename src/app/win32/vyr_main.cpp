@@ -8,7 +8,7 @@
 #include "app/win32/about_box.h"
 #include "app/win32/main_window.h"
 #include "app/win32/main_window_texts.h"
-#include "app/win32/win32_shell.h"
+#include "platform/win32/shell.h"
 #include "app/command_line.h"
 #include "framework/dialogs.h"
 #include "framework/pictures.h"
@@ -88,7 +88,7 @@ int Run() {
   form1.SetOtherWindows(&form2, &form4);
   form1.SetAboutBox(&form3);
 
-  Win32Shell shell;
+  platform::Win32Shell shell;
   shell.SetOwner(form1.hwnd());
   WarningBoxOf warnings(form1);
   const auto lister = platform::MakeDirectoryLister();

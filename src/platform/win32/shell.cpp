@@ -1,10 +1,10 @@
-#include "app/win32/win32_shell.h"
+#include "platform/win32/shell.h"
 
 #include <shellapi.h>
 
 #include <string>
 
-namespace vyr {
+namespace vyr::platform {
 
 void Win32Shell::Execute(std::string_view program, std::string_view parameters,
                          std::string_view directory) {
@@ -16,4 +16,4 @@ void Win32Shell::Open(std::string_view target) {
   ShellExecuteA(owner_, "open", std::string(target).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
-}  // namespace vyr
+}  // namespace vyr::platform

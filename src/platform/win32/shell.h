@@ -1,14 +1,15 @@
-// The shell, through ShellExecuteA on behalf of the main window.
+// The shell, through ShellExecuteA on behalf of a window of the program.
 #pragma once
 
 #include <windows.h>
 
-#include "jump/shell.h"
+#include "platform/shell.h"
 
-namespace vyr {
+namespace vyr::platform {
 
 class Win32Shell final : public Shell {
  public:
+  // The window that owns what the shell shows (its error boxes, say).
   void SetOwner(HWND owner) { owner_ = owner; }
   void Execute(std::string_view program, std::string_view parameters,
                std::string_view directory) override;
@@ -18,4 +19,4 @@ class Win32Shell final : public Shell {
   HWND owner_ = nullptr;
 };
 
-}  // namespace vyr
+}  // namespace vyr::platform
