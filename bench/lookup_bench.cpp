@@ -180,23 +180,17 @@ void BM_FindNamePrefix_Typed(benchmark::State& state) {
 void BM_FindNamePrefix_Missing(benchmark::State& state) { RunFindNamePrefix(state, MissingQueries()); }
 void BM_FindNamePrefix_Short(benchmark::State& state) { RunFindNamePrefix(state, ShortQueries()); }
 
-class FixedDrive final : public vyr::DriveBox {
- public:
-  char CurrentLetter() const override { return 't'; }
-  void SelectDrive(char) override {}
-};
-
 // The whole of what GO does with a typed name: upper-case, trim, decide, find.
 void BM_Lookup_Typed(benchmark::State& state) {
   const LoadedIndex& index = Index();
   const std::vector<Query>& queries = TypedQueries();
-  FixedDrive drive;
   std::vector<std::string> results;
   std::size_t next = 0;
   std::size_t found = 0;
   for (auto _ : state) {
     results.clear();
-    const vyr::LookupOutcome outcome = vyr::Lookup(queries[next].typed, index, drive, results);
+    const vyr::LookupRequest request = vyr::ReadTypedText(queries[next].typed);
+    const vyr::LookupOutcome outcome = vyr::Search(request.text, index, 't', results);
     benchmark::DoNotOptimize(outcome.kind);
     found += results.size();
     next = (next + 1) % queries.size();

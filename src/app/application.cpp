@@ -1,82 +1,65 @@
 #include "app/application.h"
 
-#include <cctype>
-
 #include "app/drive_entries.h"
 #include "settings/settings_keys.h"
 
 namespace vyr {
-namespace {
 
-char Lower(char letter) {
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-}
-
-}  // namespace
-
-Application::Application(ApplicationViews views, platform::FileSystem& files,
-                         platform::DirectoryLister& lister, std::string program_path,
-                         std::string program_directory, ListerMaker more_listers)
+Application::Application(ApplicationViews views, ApplicationServices services,
+                         std::string program_path, std::string program_directory)
     : views_(views),
+      services_(std::move(services)),
       program_path_(std::move(program_path)),
-      store_(files, std::move(program_directory)),
-      lister_(lister),
-      scanner_(index_, store_, lister_, views.scan, views.warnings, std::move(more_listers)),
-      run_(commands_, history_, settings_, mode_, views.shell, views.warnings, views.main),
-      go_(index_, *this, history_, settings_, run_, views.chooser, views.shell, views.warnings) {}
+      store_(services_.files, std::move(program_directory)),
+      drives_(views.main, services_.volumes, store_, session_.index),
+      scanner_(session_.index, store_, services_.lister, views.scan, views.warnings,
+               services_.more_listers),
+      scans_(drives_, scanner_, session_.settings),
+      run_(session_.commands, session_.history, session_.settings, session_.mode, views.shell,
+           views.warnings, views.main),
+      go_(session_.index, drives_, session_.history, session_.settings, run_, views.chooser,
+          views.shell, views.warnings) {}
 
-void Application::Start(const std::vector<std::string>& args, char current_drive,
-                        std::vector<platform::DriveInfo> drives) {
-  drives_ = std::move(drives);
-  std::vector<DriveBoxEntry> entries;
-  std::vector<std::string> captions;
-  for (const platform::DriveInfo& drive : drives_) {
-    entries.push_back({DriveEntryText(drive), drive.type});
-    captions.push_back(ScanMenuCaption(drive.letter));
-  }
-  views_.main.FillDriveBox(entries);
+void Application::Start(const std::vector<std::string>& args) {
+  drives_.Fill(services_.drives.List());
   // The drive box starts on the current directory's drive, which loads its
   // index; /d then selects another.
-  SelectDrive(current_drive);
+  drives_.SelectDrive(services_.drives.CurrentLetter());
 
   options_ = ParseCommandLine(args);
-  if (options_.drive) SelectDrive(*options_.drive);
-  mode_.one_shot = options_.one_shot;
-  mode_.current_command = options_.one_shot ? options_.current_command : 0;
-  settings_file_ = std::make_unique<SettingsFile>(
-      OpenSettingsFile(options_.settings_path.value_or(DefaultSettingsPath(program_path_))));
+  if (options_.drive) drives_.SelectDrive(*options_.drive);
+  session_.mode.one_shot = options_.one_shot;
+  session_.mode.current_command = options_.one_shot ? options_.current_command : 0;
+  settings_file_ = std::make_unique<SettingsFile>(services_.settings_files.Open(
+      options_.settings_path.value_or(DefaultSettingsPath(program_path_))));
   ReadSettings();
+  std::vector<std::string> captions;
+  for (const platform::DriveInfo& drive : drives_.drives()) {
+    captions.push_back(ScanMenuCaption(drive.letter));
+  }
   views_.main.FillScanMenu(captions);
-  commands_.Load(*settings_file_);
+  session_.commands.Load(*settings_file_);
 }
 
 void Application::ReadSettings() {
   SettingsFile& file = *settings_file_;
-  ReadSettingsStep(file, ReadStep::kMainWindow, settings_);
-  ReadSettingsStep(file, ReadStep::kOptions, settings_);
-  views_.main.SetCompletion(settings_.use_auto_complete);
-  ReadSettingsStep(file, ReadStep::kOtherWindows, settings_);
-  views_.main.PlaceWindows(settings_);
-  history_.Assign(ReadHistoryEntries(file, settings_.history_limit));
-  views_.main.ShowHistory(history_.Entries());
-  ReadSettingsStep(file, ReadStep::kTrayMode, settings_);
+  SettingsValues& settings = session_.settings;
+  ReadSettingsStep(file, ReadStep::kMainWindow, settings);
+  ReadSettingsStep(file, ReadStep::kOptions, settings);
+  views_.main.SetCompletion(settings.use_auto_complete);
+  ReadSettingsStep(file, ReadStep::kOtherWindows, settings);
+  views_.main.PlaceWindows(settings);
+  session_.history.Assign(ReadHistoryEntries(file, settings.history_limit));
+  views_.main.ShowHistory(session_.history.Entries());
+  ReadSettingsStep(file, ReadStep::kTrayMode, settings);
 }
 
 void Application::OnPaint() {
   // A paint that arrives while this work runs (a message box of the scan is
   // up, say) must not start it again.
-  if (mode_.one_shot || first_paint_running_ || first_paint_done_) return;
+  if (session_.mode.one_shot || first_paint_running_ || first_paint_done_) return;
   if (options_.scan_and_exit) {
-    first_paint_running_ = true;
-    for (char letter : options_.scan_drives) {
-      // A letter that is no drive is not scanned: its scan would be saved
-      // under the label of the drive shown, over that drive's pair.
-      if (EntryOf(letter) < 0) continue;
-      SelectDrive(letter);
-      Scan(letter);
-    }
-    first_paint_done_ = true;
-    views_.main.Close();
+    ScanAndExit();
     return;
   }
   if (first_show_) {
@@ -86,62 +69,31 @@ void Application::OnPaint() {
   }
 }
 
-void Application::ScanFromMenu(std::size_t position) {
-  if (position >= drives_.size()) return;
-  const char letter =
-      static_cast<char>(std::toupper(static_cast<unsigned char>(drives_[position].letter)));
-  SelectDrive(letter);
-  Scan(letter);
+void Application::ScanAndExit() {
+  first_paint_running_ = true;
+  for (char letter : options_.scan_drives) scans_.ScanGivenDrive(letter);
+  first_paint_done_ = true;
+  views_.main.Close();
 }
 
-void Application::OnDriveBoxPick(std::size_t position) {
-  if (position >= drives_.size() || drives_[position].letter == current_letter_) return;
-  current_letter_ = drives_[position].letter;
-  LoadDriveIndex();
+void Application::Go() {
+  go_.Go(views_.main.InputText(), views_.mini.InputText());
+  views_.main.ShowHistory(session_.history.Entries());
 }
 
 void Application::OnEscape() {
-  if (mode_.one_shot) views_.main.Close();
+  if (session_.mode.one_shot) views_.main.Close();
 }
 
 void Application::OnCloseQuery() {
-  index_.Clear();
+  session_.index.Clear();
+  SaveSettings();
+}
+
+void Application::SaveSettings() {
   if (!settings_file_) return;
-  views_.main.TakePlacement(settings_);
-  ExitSave(*settings_file_, settings_, history_.Entries());
-}
-
-void Application::SelectDrive(char letter) {
-  if (current_letter_ != 0 && Lower(letter) == current_letter_) return;
-  const int entry = EntryOf(letter);
-  // A letter that names no drive leaves the drive box, and its index, as
-  // they are: the lookup then searches the drive shown.
-  if (entry < 0) return;
-  views_.main.ShowDriveEntry(entry);
-  current_letter_ = drives_[static_cast<std::size_t>(entry)].letter;
-  LoadDriveIndex();
-}
-
-int Application::EntryOf(char letter) const {
-  for (std::size_t k = 0; k < drives_.size(); ++k) {
-    if (drives_[k].letter == Lower(letter)) return static_cast<int>(k);
-  }
-  return -1;
-}
-
-void Application::LoadDriveIndex() {
-  index_.Clear();
-  views_.main.RepaintDriveBox();
-  LoadIndexOfDrive(current_letter_, store_, index_);
-}
-
-void Application::Scan(char letter) {
-  if (letter == 0) return;
-  scanner_.Scan(letter, settings_.skip_system_directories);
-}
-
-void Application::AfterHistoryChange() {
-  views_.main.ShowHistory(history_.Entries());
+  views_.main.TakePlacement(session_.settings);
+  ExitSave(*settings_file_, session_.settings, session_.history.Entries());
 }
 
 }  // namespace vyr

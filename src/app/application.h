@@ -1,5 +1,6 @@
-// The program's state for the whole run and the sequences that change it:
-// start-up, the first paint, the drive box, GO, Scan, and the close.
+// The run as a whole: start-up, the first paint and the close, and the
+// wiring of the session to the controllers that the main window's events
+// reach.
 #pragma once
 
 #include <memory>
@@ -7,13 +8,19 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/drive_scans.h"
+#include "app/drive_selection.h"
 #include "app/main_window_view.h"
-#include "commands/command_list.h"
+#include "app/session.h"
+#include "desktop/mini_window_view.h"
 #include "index/index_store.h"
 #include "index/scanner.h"
 #include "jump/go_action.h"
 #include "platform/drives.h"
+#include "platform/shell.h"
+#include "platform/volumes.h"
 #include "settings/settings_file.h"
+#include "ui/warning_box.h"
 
 namespace vyr {
 
@@ -21,78 +28,70 @@ struct ApplicationViews {
   MainWindowView& main;
   ChooserView& chooser;
   ScanView& scan;
+  MiniWindowView& mini;
   platform::Shell& shell;
   WarningBox& warnings;
 };
 
-class Application final : public DriveBox {
- public:
-  // `more_listers`, when given, lets scans walk on several threads.
-  Application(ApplicationViews views, platform::FileSystem& files,
-              platform::DirectoryLister& lister, std::string program_path,
-              std::string program_directory, ListerMaker more_listers = {});
+// What the run needs of the machine, each replaceable in a test.
+struct ApplicationServices {
+  platform::FileSystem& files;
+  platform::DirectoryLister& lister;
+  platform::Drives& drives;
+  platform::Volumes& volumes;
+  SettingsFiles& settings_files;
+  // When given, lets scans walk on several threads.
+  ListerMaker more_listers = {};
+};
 
-  // Start-up after the windows exist: the command line, the drive box, the
+class Application {
+ public:
+  Application(ApplicationViews views, ApplicationServices services, std::string program_path,
+              std::string program_directory);
+
+  // Start-up after the windows exist: the drive box, the command line, the
   // settings, the drive-scan menu and the Command list.
-  void Start(const std::vector<std::string>& args, char current_drive,
-             std::vector<platform::DriveInfo> drives);
+  void Start(const std::vector<std::string>& args);
 
   // Runs on every paint of the main window.
   void OnPaint();
-  void Go() {
-    go_.Go(views_.main.InputText(), mini_text_);
-    AfterHistoryChange();
-  }
-  void ScanShownDrive() { Scan(current_letter_); }
-  void ScanFromMenu(std::size_t position);
+  void Go();
+  void ScanShownDrive() { scans_.ScanShownDrive(); }
+  void ScanFromMenu(std::size_t position) { scans_.ScanFromMenu(position); }
   // The user picked entry `position` of the drive box.
-  void OnDriveBoxPick(std::size_t position);
+  void OnDriveBoxPick(std::size_t position) { drives_.Pick(position); }
   // Esc in the input box: the end of a one-shot run.
   void OnEscape();
   // The close query: the exit save. Never refuses.
   void OnCloseQuery();
+  // The exit save alone, for a session that is ending: the process may end
+  // without a close, or go on when the end is called off.
+  void SaveSettings();
 
-  // DriveBox, for the lookup's drive prefix and the scans.
-  char CurrentLetter() const override { return current_letter_; }
-  void SelectDrive(char letter) override;
-
-  const SettingsValues& settings() const { return settings_; }
-  const RunMode& mode() const { return mode_; }
-  const LoadedIndex& index() const { return index_; }
-  const History& history() const { return history_; }
-  CommandList& commands() { return commands_; }
-  bool scanning() const { return scanner_.scanning(); }
+  Session& session() { return session_; }
+  const DriveSelection& drives() const { return drives_; }
+  bool scanning() const { return scans_.scanning(); }
 
  private:
   void ReadSettings();
-  void LoadDriveIndex();  // DriveBox1Change
-  void Scan(char letter);
-  void AfterHistoryChange();
-  int EntryOf(char letter) const;
+  void ScanAndExit();
 
   ApplicationViews views_;
+  ApplicationServices services_;
   std::string program_path_;
+  Session session_;
   IndexStore store_;
-  platform::DirectoryLister& lister_;
+  DriveSelection drives_;
+  Scanner scanner_;
+  DriveScans scans_;
+  ExpandAndRun run_;
+  GoAction go_;
 
   StartupOptions options_;
   std::unique_ptr<SettingsFile> settings_file_;
-  SettingsValues settings_;
-  RunMode mode_;
-  History history_;
-  CommandList commands_;
-  LoadedIndex index_;
-  std::vector<platform::DriveInfo> drives_;
-  char current_letter_ = 0;
-  std::string mini_text_;  // the Mini window's input text
-
   bool first_show_ = true;
   bool first_paint_running_ = false;
   bool first_paint_done_ = false;
-
-  Scanner scanner_;
-  ExpandAndRun run_;
-  GoAction go_;
 };
 
 }  // namespace vyr

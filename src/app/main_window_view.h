@@ -4,27 +4,18 @@
 #include <string>
 #include <vector>
 
+#include "app/drive_box_view.h"
 #include "jump/expand_and_run.h"
-#include "platform/drives.h"
 #include "settings/settings_values.h"
 
 namespace vyr {
 
-// One entry of the drive box: its text and the drive's kind, for its picture.
-struct DriveBoxEntry {
-  std::string text;
-  platform::DriveType type;
-};
-
-class MainWindowView : public MainWindowControl {
+class MainWindowView : public MainWindowControl, public DriveBoxView {
  public:
   virtual std::string InputText() const = 0;
   virtual void SetInputText(const std::string& text) = 0;
   // Refills the input box's drop-down list, newest first.
   virtual void ShowHistory(const std::vector<std::string>& entries) = 0;
-  virtual void FillDriveBox(const std::vector<DriveBoxEntry>& entries) = 0;
-  virtual void ShowDriveEntry(int index) = 0;
-  virtual void RepaintDriveBox() = 0;
   virtual void FillScanMenu(const std::vector<std::string>& captions) = 0;
   // Puts the main window, the Chooser and the Mini window where the settings
   // say, each then moved back inside the work area.

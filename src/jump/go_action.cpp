@@ -8,12 +8,17 @@ namespace vyr {
 void GoAction::Go(std::string_view typed, std::string_view mini_input) {
   results_.clear();
   if (settings_.history_takes_input) history_.Add(Trim(typed), settings_.history_limit);
-  const LookupOutcome outcome = Lookup(typed, index_, drives_, results_);
+  const LookupRequest request = ReadTypedText(typed);
+  if (request.direct_open) {
+    if (!settings_.history_takes_input) history_.Add(request.text, settings_.history_limit);
+    shell_.Open(request.text);
+    return;
+  }
+  // The switch comes before the search, which then reads the new drive's
+  // index; it stays even when nothing is found.
+  if (request.drive != 0) drives_.SelectDrive(request.drive);
+  const LookupOutcome outcome = Search(request.text, index_, drives_.CurrentLetter(), results_);
   switch (outcome.kind) {
-    case LookupKind::kDirectOpen:
-      if (!settings_.history_takes_input) history_.Add(outcome.text, settings_.history_limit);
-      shell_.Open(outcome.text);
-      return;
     case LookupKind::kScanFirst:
       warnings_.ShowWarning(texts::kScanFirst);
       return;

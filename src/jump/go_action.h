@@ -10,6 +10,17 @@
 
 namespace vyr {
 
+// The main window's drive box, as GO sees it.
+class DriveBox {
+ public:
+  virtual ~DriveBox() = default;
+  // The drive letter shown now, in lower case.
+  virtual char CurrentLetter() const = 0;
+  // Selects drive `letter`, which reloads the Loaded index when it is another
+  // drive than the current one (compared without regard to case).
+  virtual void SelectDrive(char letter) = 0;
+};
+
 // The Chooser, as GO sees it.
 class ChooserView {
  public:

@@ -25,25 +25,31 @@ std::string RootedPath(std::string_view search, char drive_letter) {
 
 }  // namespace
 
-LookupOutcome Lookup(std::string_view typed, const LoadedIndex& index, DriveBox& drives,
-                     std::vector<std::string>& results) {
+LookupRequest ReadTypedText(std::string_view typed) {
   const std::string upper = UpperCase(typed);
   std::string_view search = Trim(upper);
-
+  LookupRequest request;
   const std::size_t colon = search.find(':');
   if (colon == 1) {
-    drives.SelectDrive(search[0]);
+    request.drive = search[0];
     search.remove_prefix(2);
   } else if (colon != kNotFound) {
-    return {LookupKind::kDirectOpen, std::string(Trim(typed))};
+    request.direct_open = true;
+    request.text = Trim(typed);
+    return request;
   }
+  request.text = search;
+  return request;
+}
 
+LookupOutcome Search(std::string_view search, const LoadedIndex& index, char drive_letter,
+                     std::vector<std::string>& results) {
   if (search.starts_with("\\\\")) {
     results.emplace_back(search);
     return Candidates(search);
   }
   if (search.starts_with('\\')) {
-    results.push_back(RootedPath(search, drives.CurrentLetter()));
+    results.push_back(RootedPath(search, drive_letter));
     return Candidates(search);
   }
   if (FindChar(search, '\\') != kNotFound) {

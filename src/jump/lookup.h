@@ -9,19 +9,7 @@
 
 namespace vyr {
 
-// The main window's drive box, as the lookup sees it.
-class DriveBox {
- public:
-  virtual ~DriveBox() = default;
-  // The drive letter shown now, in lower case.
-  virtual char CurrentLetter() const = 0;
-  // Selects drive `letter`, which reloads the Loaded index when it is another
-  // drive than the current one (compared without regard to case).
-  virtual void SelectDrive(char letter) = 0;
-};
-
 enum class LookupKind {
-  kDirectOpen,  // text: the typed text trimmed, in its typed case
   kScanFirst,   // no index is loaded
   kNothing,     // the search text is empty
   kCandidates,  // text: the final search text; the paths were appended
@@ -32,9 +20,20 @@ struct LookupOutcome {
   std::string text;
 };
 
-// Looks `typed` up in `index`, which belongs to the drive that `drives`
-// shows; may switch that drive first. Appends candidate paths to `results`.
-LookupOutcome Lookup(std::string_view typed, const LoadedIndex& index, DriveBox& drives,
+// The typed text read before any index is: an address to open directly, or
+// a search text with the drive a prefix names. Selecting that drive (which
+// reloads the index) is the caller's, before the search.
+struct LookupRequest {
+  bool direct_open = false;  // text: the typed text trimmed, in its typed case
+  char drive = 0;            // a drive prefix's letter, upper case; 0 for none
+  std::string text;          // otherwise the search text, the prefix taken off
+};
+
+LookupRequest ReadTypedText(std::string_view typed);
+
+// Searches `search` (a request's text) in `index`, the index of the drive
+// `drive_letter` shown now. Appends candidate paths to `results`.
+LookupOutcome Search(std::string_view search, const LoadedIndex& index, char drive_letter,
                      std::vector<std::string>& results);
 
 // Every path whose upper-cased form holds `fragment` such that no "\"

@@ -19,4 +19,16 @@ struct DriveInfo {
 // GetDriveTypeA, WNetGetConnectionA; Linux: the drives of VYR_DRIVES).
 std::vector<DriveInfo> LogicalDrives();
 
+// The drives as the controllers receive them, so that a test names its own.
+class Drives {
+ public:
+  virtual ~Drives() = default;
+  virtual std::vector<DriveInfo> List() = 0;
+  // Letter of the current directory's drive (lower case), or 0 when unknown.
+  virtual char CurrentLetter() = 0;
+};
+
+// LogicalDrives and CurrentDriveLetter of this machine.
+Drives& RealDrives();
+
 }  // namespace vyr::platform

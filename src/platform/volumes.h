@@ -9,6 +9,16 @@ namespace vyr::platform {
 // drive cannot report one, so that load and save of that drive agree.
 std::string VolumeLabel(char letter);
 
+// Volume labels as the controllers receive them, so that a test picks its own.
+class Volumes {
+ public:
+  virtual ~Volumes() = default;
+  virtual std::string Label(char letter) = 0;
+};
+
+// VolumeLabel of this machine.
+Volumes& RealVolumes();
+
 // The directory of the program file, with its trailing separator.
 std::string ProgramDirectory();
 

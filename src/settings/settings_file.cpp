@@ -70,4 +70,18 @@ SettingsFile OpenSettingsFile(std::string path) {
   return SettingsFile(platform::OpenProfile(path), path);
 }
 
+namespace {
+
+class ProfileFiles final : public SettingsFiles {
+ public:
+  SettingsFile Open(std::string path) override { return OpenSettingsFile(std::move(path)); }
+};
+
+}  // namespace
+
+SettingsFiles& RealSettingsFiles() {
+  static ProfileFiles files;
+  return files;
+}
+
 }  // namespace vyr

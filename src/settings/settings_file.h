@@ -48,4 +48,15 @@ class SettingsFile {
 // The settings file at `path`.
 SettingsFile OpenSettingsFile(std::string path);
 
+// Where the controllers get the settings file from: the file itself, or a
+// test's profile in memory.
+class SettingsFiles {
+ public:
+  virtual ~SettingsFiles() = default;
+  virtual SettingsFile Open(std::string path) = 0;
+};
+
+// OpenSettingsFile.
+SettingsFiles& RealSettingsFiles();
+
 }  // namespace vyr

@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "fakes/fake_chooser.h"
+#include "fakes/fake_drives.h"
+#include "fakes/fake_main_window.h"
+#include "fakes/fake_message_boxes.h"
+#include "fakes/fake_mini_window.h"
+#include "fakes/fake_scan_view.h"
+#include "fakes/fake_settings_files.h"
+#include "fakes/fake_shell.h"
 #include "index/fakes.h"
-#include "jump/recorder.h"
-#include "support/test_tree.h"
 
 namespace vyr {
 namespace {
@@ -12,52 +20,13 @@ namespace {
 using test::Dir;
 using V = std::vector<std::string>;
 
-class FakeMainWindow final : public MainWindowView {
- public:
-  std::string input;
-  V history, drive_entries, scan_menu, effects;
-  int shown_entry = -1;
-  bool completion = false;
-  std::string InputText() const override { return input; }
-  void SetInputText(const std::string& text) override { input = text; }
-  void ShowHistory(const V& entries) override { history = entries; }
-  void FillDriveBox(const std::vector<DriveBoxEntry>& entries) override {
-    drive_entries.clear();
-    for (const DriveBoxEntry& entry : entries) drive_entries.push_back(entry.text);
-  }
-  void ShowDriveEntry(int index) override { shown_entry = index; }
-  void RepaintDriveBox() override {}
-  void FillScanMenu(const V& captions) override { scan_menu = captions; }
-  void PlaceWindows(const SettingsValues&) override { effects.push_back("place"); }
-  void TakePlacement(SettingsValues&) const override {}
-  void SetCompletion(bool on) override { completion = on; }
-  void Close() override { effects.push_back("close"); }
-};
-
-class NoChooser final : public ChooserView {
- public:
-  std::optional<std::size_t> Choose(const V&) override { return std::nullopt; }
-};
-
-// A scan view that paints the main window as each scan shows itself, as a
-// message box or a repaint would.
-class PaintingScanView final : public ScanView {
- public:
-  Application* application = nullptr;
-  V scanned;
-  void SetDriveLetter(char letter) override { scanned.push_back(std::string(1, letter)); }
-  void SetBarRange(int, bool) override {}
-  void SetBarPosition(int) override {}
-  void SetPathText(std::string_view) override {}
-  void SetCountText(std::string_view) override {}
-  void Show() override {
-    if (application != nullptr) application->OnPaint();
-  }
-  void Hide() override {}
-  void Repaint() override {}
-  void ShowProgress() override {}
-  void SetBusyCursor(bool) override {}
-};
+// Only the lines of the log that begin with `prefix`.
+V LinesOf(const V& lines, std::string_view prefix) {
+  V kept;
+  std::copy_if(lines.begin(), lines.end(), std::back_inserter(kept),
+               [prefix](const std::string& line) { return line.starts_with(prefix); });
+  return kept;
+}
 
 class ApplicationTest : public ::testing::Test {
  protected:
@@ -66,76 +35,93 @@ class ApplicationTest : public ::testing::Test {
     lister.listings["C:\\"] = lister.listings["c:\\"];
     lister.listings["d:\\"] = {Dir("win")};
     lister.listings["D:\\"] = lister.listings["d:\\"];
-    scan.application = &application;
+    drives.AddFixed('c', "SYS");
+    drives.AddFixed('d', "DATA");
+    drives.current = 'c';
   }
   void Start(V args) {
-    args.insert(args.begin(), "vyr.exe");
-    args.insert(args.begin() + 1, {"/i", settings_path});
-    application.Start(args, 'c',
-                      {{'c', platform::DriveType::kFixed, "SYS", {}},
-                       {'d', platform::DriveType::kFixed, "DATA", {}}});
+    args.insert(args.begin(), "c:\\vyr\\vyr.exe");
+    application.Start(args);
   }
+  test::FakeProfile& SettingsFile() { return settings_files.files["c:\\vyr\\vyr.INI"]; }
 
+  test::EffectLog log;
+  test::FakeMainWindow main{log};
+  test::FakeChooser chooser{log};
+  test::FakeScanView scan{log};
+  test::FakeMiniWindow mini;
+  test::FakeShell shell{log};
+  test::FakeWarnings warnings{log};
+  test::FakeDrives drives{log};
   test::FakeFileSystem files;
   test::FakeLister lister;
-  FakeMainWindow main;
-  NoChooser chooser;
-  PaintingScanView scan;
-  test::Recorder recorder;
-  std::string settings_path = test::ScratchDirectory() + "application.INI";
-  Application application{ApplicationViews{main, chooser, scan, recorder, recorder}, files, lister,
+  test::FakeSettingsFiles settings_files;
+  Application application{ApplicationViews{main, chooser, scan, mini, shell, warnings},
+                          ApplicationServices{files, lister, drives, drives, settings_files},
                           "c:\\vyr\\vyr.exe", "c:\\vyr\\"};
 };
 
-TEST_F(ApplicationTest, StartFillsTheDriveBoxAndSelectsTheCurrentDriveThenTheSwitchedOne) {
+TEST_F(ApplicationTest, StartSelectsTheCurrentDriveThenTheOneOfTheCommandLine) {
   Start({"/d", "D"});
   EXPECT_EQ(main.drive_entries, (V{"c: [sys]", "d: [data]"}));
   EXPECT_EQ(main.scan_menu.size(), 2u);
-  EXPECT_EQ(main.shown_entry, 1);
-  EXPECT_EQ(application.CurrentLetter(), 'd');
-  EXPECT_EQ(application.commands().size(), 2u);  // the default list
-  EXPECT_EQ(main.effects, V{"place"});
+  EXPECT_EQ(log.lines(), (V{"main: drive entry 0", "label c", "main: drive entry 1", "label d",
+                            "main: place windows"}));
+  EXPECT_EQ(application.drives().CurrentLetter(), 'd');
+  EXPECT_EQ(application.session().commands.size(), 2u);  // the default list
 }
 
 TEST_F(ApplicationTest, ScanAndExitScansEachDriveOnceThenCloses) {
   Start({"/s", "Cxd"});
+  // A paint that arrives while a scan shows itself must not start it again.
+  scan.on_show = [this] { application.OnPaint(); };
+  log.Take();
   application.OnPaint();
-  EXPECT_EQ(scan.scanned, (V{"C", "D"}));
-  EXPECT_EQ(main.effects, (V{"place", "close"}));
-  EXPECT_EQ(files.files["c:\\vyr\\Vyr_.path"], "d:\\win\r\n");
+  EXPECT_EQ(LinesOf(log.lines(), "scan: letter"), (V{"scan: letter C", "scan: letter D"}));
+  EXPECT_EQ(log.lines().back(), "main: close");
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_DATA.path"], "d:\\win\r\n");
+  log.Take();
   application.OnPaint();
-  EXPECT_EQ(scan.scanned.size(), 2u);
+  EXPECT_TRUE(log.lines().empty());
 }
 
 TEST_F(ApplicationTest, OneShotTakesPrecedenceAndEscCloses) {
   Start({"/s", "C", "/o", "0"});
+  log.Take();
   application.OnPaint();
-  EXPECT_TRUE(scan.scanned.empty());
+  EXPECT_TRUE(log.lines().empty());
   application.OnEscape();
-  EXPECT_EQ(main.effects, (V{"place", "close"}));
+  EXPECT_EQ(log.lines(), V{"main: close"});
 }
 
-TEST_F(ApplicationTest, GoRunsTheCommandAndShowsTheNewHistory) {
+TEST_F(ApplicationTest, GoRunsTheCommandOnTheMiniWindowTextAndShowsTheNewHistory) {
   Start({});
   application.ScanShownDrive();
+  log.Take();
   main.input = "abd";
+  mini.input = "typed";
   application.Go();
-  EXPECT_EQ(recorder.effects, V{"run Explorer.exe | c:\\abd\\ | "});
+  EXPECT_EQ(log.Take(), V{"run Explorer.exe | c:\\abd\\ | "});
   EXPECT_EQ(main.history, V{"c:\\abd"});
   application.OnEscape();  // not one-shot: stays
-  EXPECT_EQ(main.effects, V{"place"});
+  EXPECT_TRUE(log.lines().empty());
 }
 
 TEST_F(ApplicationTest, CloseWritesTheSettingsAndTheHistory) {
+  SettingsFile().values["HISTORY/NUM"] = "1";
+  SettingsFile().values["HISTORY/1"] = "old";
   Start({});
   application.ScanShownDrive();
   main.input = "abc";
   application.Go();
+  main.placement.main_left = 123;
   application.OnCloseQuery();
-  SettingsFile file = OpenSettingsFile(settings_path);
-  EXPECT_EQ(file.ReadString("HISTORY", "NUM"), "1");
-  EXPECT_EQ(file.ReadString("HISTORY", "1"), "c:\\abc");
-  EXPECT_EQ(file.ReadString("OPTION", "HOTKEY2"), "Ctrl+Alt+S");
+  EXPECT_EQ(SettingsFile().values["HISTORY/NUM"], "2");
+  EXPECT_EQ(SettingsFile().values["HISTORY/1"], "c:\\abc");
+  EXPECT_EQ(SettingsFile().values["HISTORY/2"], "old");
+  EXPECT_EQ(SettingsFile().values["DESKTOP/MAINLEFT"], "123");
+  EXPECT_EQ(SettingsFile().values["OPTION/HOTKEY2"], "Ctrl+Alt+S");
+  EXPECT_TRUE(application.session().index.names.empty());
 }
 
 }  // namespace

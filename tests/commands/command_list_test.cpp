@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/commands_texts.h"
-#include "support/fake_profile.h"
+#include "fakes/fake_profile.h"
 
 namespace vyr {
 namespace {

@@ -7,16 +7,6 @@
 #include "index/index_store.h"
 #include "jump/lookup.h"
 
-namespace {
-
-class StillDrive final : public vyr::DriveBox {
- public:
-  char CurrentLetter() const override { return 'c'; }
-  void SelectDrive(char) override {}
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   const std::size_t split = bytes.empty() ? 0 : static_cast<unsigned char>(bytes[0]) * size / 256;
@@ -27,10 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vyr::LoadedIndex index;
   store.Load("L", index);
   if (index.names.size() != index.paths.size()) __builtin_trap();
-  StillDrive drive;
   std::vector<std::string> results;
-  for (const char* text : {"a", "\\\\x", "\\", "a\\b", "c:", "http://x"}) {
-    vyr::Lookup(text, index, drive, results);
-  }
+  for (const char* text : {"A", "\\\\X", "\\", "A\\B", ""}) vyr::Search(text, index, 'c', results);
   return 0;
 }

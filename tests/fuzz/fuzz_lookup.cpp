@@ -9,15 +9,6 @@
 
 namespace {
 
-class AnyDrive final : public vyr::DriveBox {
- public:
-  char CurrentLetter() const override { return letter_; }
-  void SelectDrive(char letter) override { letter_ = letter; }
-
- private:
-  char letter_ = 'c';
-};
-
 vyr::LoadedIndex MakeIndex() {
   vyr::LoadedIndex index;
   const char* paths[] = {"c:\\WINDOWS", "c:\\WINDOWS\\SYSTEM32", "c:\\a\\b\\a\\bc",
@@ -37,8 +28,9 @@ vyr::LoadedIndex MakeIndex() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const vyr::LoadedIndex index = MakeIndex();
-  AnyDrive drive;
+  const vyr::LookupRequest request =
+      vyr::ReadTypedText(std::string_view(reinterpret_cast<const char*>(data), size));
   std::vector<std::string> results;
-  vyr::Lookup(std::string_view(reinterpret_cast<const char*>(data), size), index, drive, results);
+  if (!request.direct_open) vyr::Search(request.text, index, 'c', results);
   return 0;
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "jump/jump_texts.h"
-#include "jump/recorder.h"
+#include "fakes/fake_main_window.h"
+#include "fakes/fake_message_boxes.h"
+#include "fakes/fake_shell.h"
 
 namespace vyr {
 namespace {
@@ -16,20 +18,23 @@ class ExpandAndRunTest : public ::testing::Test {
     commands.Add({"-", "", "", "", ""});
   }
   void Run(std::string_view directory, std::string_view input = "") {
-    ExpandAndRun(commands, history, settings, mode, recorder, recorder, recorder)
+    ExpandAndRun(commands, history, settings, mode, shell, warnings, main)
         .Run(directory, input);
   }
   CommandList commands;
   History history;
   SettingsValues settings;
   RunMode mode;
-  test::Recorder recorder;
+  test::EffectLog log;
+  test::FakeShell shell{log};
+  test::FakeWarnings warnings{log};
+  test::FakeMainWindow main{log};
 };
 
 TEST_F(ExpandAndRunTest, OutsideTrayAndOneShotTheFirstEntryRunsAndTheDirectoryIsRecorded) {
   mode.current_command = 1;
   Run("c:\\WINDOWS", "win");
-  EXPECT_EQ(recorder.effects, std::vector<std::string>{"run Explorer.exe | c:\\WINDOWS\\ | "});
+  EXPECT_EQ(log.lines(), std::vector<std::string>{"run Explorer.exe | c:\\WINDOWS\\ | "});
   EXPECT_EQ(history.Entries(), std::vector<std::string>{"c:\\WINDOWS"});
 }
 
@@ -46,15 +51,15 @@ TEST_F(ExpandAndRunTest, TrayModeRunsTheCurrentCommand) {
   settings.tray_mode = true;
   mode.current_command = 1;
   Run("", "a b");
-  EXPECT_EQ(recorder.effects, std::vector<std::string>{"run search.exe | q=a+b \"d\" | c:\\tmp"});
+  EXPECT_EQ(log.lines(), std::vector<std::string>{"run search.exe | q=a+b \"d\" | c:\\tmp"});
 }
 
 TEST_F(ExpandAndRunTest, OneShotRunsTheCurrentCommandThenCloses) {
   mode.one_shot = true;
   mode.current_command = 1;
   Run("d:\\x", "abc");
-  const std::vector<std::string> effects = {"run search.exe | q=abc \"d\" | c:\\tmp", "close"};
-  EXPECT_EQ(recorder.effects, effects);
+  const std::vector<std::string> effects = {"run search.exe | q=abc \"d\" | c:\\tmp", "main: close"};
+  EXPECT_EQ(log.lines(), effects);
 }
 
 TEST_F(ExpandAndRunTest, NoEntryOrASeparatorStartsNothingAndSaysSo) {
@@ -65,22 +70,22 @@ TEST_F(ExpandAndRunTest, NoEntryOrASeparatorStartsNothingAndSaysSo) {
                         {2, texts::kSeparatorCannotRun}};
   mode.one_shot = true;
   for (const Case& c : cases) {
-    recorder.effects.clear();
+    log.Take();
     mode.current_command = c.current;
     Run("c:\\a");
-    EXPECT_EQ(recorder.effects, std::vector<std::string>{"warn " + c.warning}) << c.current;
+    EXPECT_EQ(log.lines(), std::vector<std::string>{"warn " + c.warning}) << c.current;
   }
   CommandList empty;
-  recorder.effects.clear();
-  ExpandAndRun(empty, history, settings, RunMode{}, recorder, recorder, recorder).Run("c:\\", "");
-  EXPECT_EQ(recorder.effects, std::vector<std::string>{"warn " + std::string(texts::kNoCommandToRun)});
+  log.Take();
+  ExpandAndRun(empty, history, settings, RunMode{}, shell, warnings, main).Run("c:\\", "");
+  EXPECT_EQ(log.lines(), std::vector<std::string>{"warn " + std::string(texts::kNoCommandToRun)});
 }
 
 TEST_F(ExpandAndRunTest, LongParameterLinesGoWhole) {
   const std::string directory = "c:\\" + std::string(400, 'd');
   Run(directory);
-  ASSERT_EQ(recorder.effects.size(), 1u);
-  EXPECT_EQ(recorder.effects[0], "run Explorer.exe | " + directory + "\\ | ");
+  ASSERT_EQ(log.lines().size(), 1u);
+  EXPECT_EQ(log.lines()[0], "run Explorer.exe | " + directory + "\\ | ");
 }
 
 }  // namespace

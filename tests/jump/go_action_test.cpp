@@ -2,86 +2,113 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
+
+#include "fakes/fake_chooser.h"
+#include "fakes/fake_main_window.h"
+#include "fakes/fake_message_boxes.h"
+#include "fakes/fake_shell.h"
 #include "jump/jump_texts.h"
-#include "jump/recorder.h"
 
 namespace vyr {
 namespace {
 
-class StillDrive final : public DriveBox {
- public:
-  char CurrentLetter() const override { return 'c'; }
-  void SelectDrive(char) override {}
-};
+using V = std::vector<std::string>;
 
-class ScriptedChooser final : public ChooserView {
- public:
-  std::optional<std::size_t> answer;
-  std::vector<std::vector<std::string>> shown;
-  std::optional<std::size_t> Choose(const std::vector<std::string>& candidates) override {
-    shown.push_back(candidates);
-    return answer;
+LoadedIndex IndexOf(std::initializer_list<std::pair<const char*, const char*>> entries) {
+  LoadedIndex index;
+  for (const auto& [name, path] : entries) {
+    index.names.push_back(name);
+    index.paths.push_back(path);
   }
+  index.no_index = false;
+  return index;
+}
+
+// A drive box over an index per drive: selecting another drive logs the
+// switch and loads that drive's index, as the real one does.
+class FakeDriveBox final : public DriveBox, test::LogsEffects {
+ public:
+  FakeDriveBox(test::EffectLog& log, LoadedIndex& loaded) : LogsEffects(log), loaded_(loaded) {}
+  std::map<char, LoadedIndex> drives;
+  char current = 'c';
+  char CurrentLetter() const override { return current; }
+  void SelectDrive(char letter) override {
+    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    if (lower == current) return;
+    current = lower;
+    loaded_ = drives[lower];
+    Log(std::string("select ") + letter);
+  }
+
+ private:
+  LoadedIndex& loaded_;
 };
 
 class GoActionTest : public ::testing::Test {
  protected:
   GoActionTest() {
-    for (auto [name, path] : {std::pair{"ABC", "c:\\abc"}, {"ABCD", "c:\\x\\abcd"}, {"WIN", "c:\\win"}}) {
-      index.names.push_back(name);
-      index.paths.push_back(path);
-    }
-    index.no_index = false;
+    index = IndexOf({{"ABC", "c:\\abc"}, {"ABCD", "c:\\x\\abcd"}, {"WIN", "c:\\win"}});
+    drive.drives['c'] = index;
     commands.Add({"rec", "rec.exe", "%s|%d", "", ""});
   }
   void Go(std::string_view typed, std::string_view mini = "mini") {
-    ExpandAndRun run(commands, history, settings, mode, recorder, recorder, recorder);
-    GoAction(index, drive, history, settings, run, chooser, recorder, recorder).Go(typed, mini);
+    ExpandAndRun run(commands, history, settings, mode, shell, warnings, main);
+    GoAction(index, drive, history, settings, run, chooser, shell, warnings).Go(typed, mini);
   }
-  using V = std::vector<std::string>;
 
+  test::EffectLog log;
+  test::FakeShell shell{log};
+  test::FakeWarnings warnings{log};
+  test::FakeMainWindow main{log};
+  test::FakeChooser chooser{log};
   LoadedIndex index;
-  StillDrive drive;
+  FakeDriveBox drive{log, index};
   CommandList commands;
   History history;
   SettingsValues settings;
   RunMode mode;
-  test::Recorder recorder;
-  ScriptedChooser chooser;
 };
 
 TEST_F(GoActionTest, OneMatchRunsAtOnceWithTheMiniWindowText) {
   Go("win");
-  EXPECT_EQ(recorder.effects, V{"run rec.exe | c:\\win|mini | "});
-  EXPECT_TRUE(chooser.shown.empty());
+  EXPECT_EQ(log.lines(), V{"run rec.exe | c:\\win|mini | "});
   EXPECT_EQ(history.Entries(), V{"c:\\win"});
 }
 
 TEST_F(GoActionTest, SeveralMatchesAskTheChooser) {
   chooser.answer = 1;
   Go("abc");
-  ASSERT_EQ(chooser.shown.size(), 1u);
-  EXPECT_EQ(chooser.shown[0], (V{"c:\\abc", "c:\\x\\abcd"}));
-  EXPECT_EQ(recorder.effects, V{"run rec.exe | c:\\x\\abcd|mini | "});
-
-  recorder.effects.clear();
+  EXPECT_EQ(log.Take(), (V{"choose c:\\abc, c:\\x\\abcd", "run rec.exe | c:\\x\\abcd|mini | "}));
   chooser.answer.reset();
   Go("abc");
-  EXPECT_TRUE(recorder.effects.empty());
   chooser.answer = 7;  // no such entry
   Go("abc");
-  EXPECT_TRUE(recorder.effects.empty());
+  EXPECT_EQ(log.lines(), (V{"choose c:\\abc, c:\\x\\abcd", "choose c:\\abc, c:\\x\\abcd"}));
+}
+
+TEST_F(GoActionTest, ADrivePrefixSwitchesTheDriveBeforeTheSearchAndTheSwitchStays) {
+  drive.drives['d'] = IndexOf({{"WIN", "d:\\win"}});
+  Go("d:win");
+  EXPECT_EQ(log.Take(), (V{"select D", "run rec.exe | d:\\win|mini | "}));
+  Go("D:nothing");  // the drive shown already: no reload
+  EXPECT_EQ(log.Take(), V{"warn NOTHING" + std::string(texts::kNotFound)});
+  Go("e:win");  // a drive without an index asks for a scan, and stays selected
+  EXPECT_EQ(log.Take(), (V{"select E", "warn " + std::string(texts::kScanFirst)}));
+  EXPECT_EQ(drive.current, 'e');
+  Go("\\temp");  // the rooted form takes the drive shown now
+  EXPECT_EQ(log.lines(), V{"run rec.exe | e:\\TEMP|mini | "});
 }
 
 TEST_F(GoActionTest, MessagesForNoMatchAndNoIndex) {
   Go("  zz ");
-  EXPECT_EQ(recorder.effects, V{"warn ZZ" + std::string(texts::kNotFound)});
-  recorder.effects.clear();
+  EXPECT_EQ(log.Take(), V{"warn ZZ" + std::string(texts::kNotFound)});
   Go("   ");
-  EXPECT_TRUE(recorder.effects.empty());
+  EXPECT_TRUE(log.lines().empty());
   index.no_index = true;
   Go("abc");
-  EXPECT_EQ(recorder.effects, V{"warn " + std::string(texts::kScanFirst)});
+  EXPECT_EQ(log.lines(), V{"warn " + std::string(texts::kScanFirst)});
   EXPECT_TRUE(history.empty());
 }
 
@@ -98,11 +125,11 @@ TEST_F(GoActionTest, TypedTextsGoToTheHistoryWhateverTheOutcome) {
 TEST_F(GoActionTest, AddressesAreOpenedDirectlyAndRecordedEitherWay) {
   for (bool takes_input : {false, true}) {
     history.Clear();
-    recorder.effects.clear();
+    log.Take();
     settings.history_takes_input = takes_input;
     mode.one_shot = true;
     Go(" http://Example.com ");
-    EXPECT_EQ(recorder.effects, V{"open http://Example.com"});  // no close in one-shot mode
+    EXPECT_EQ(log.lines(), V{"open http://Example.com"});  // no close in one-shot mode
     EXPECT_EQ(history.Entries(), V{"http://Example.com"});
   }
 }

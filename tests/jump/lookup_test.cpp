@@ -10,31 +10,6 @@ namespace {
 
 using V = std::vector<std::string>;
 
-// Drive box over a set of indexes by letter, recording every selection.
-class FakeDriveBox final : public DriveBox {
- public:
-  FakeDriveBox(LoadedIndex& loaded, std::map<char, LoadedIndex> drives, char current)
-      : loaded_(loaded), drives_(std::move(drives)), current_(current) {
-    loaded_ = drives_[current_];
-  }
-  char CurrentLetter() const override { return current_; }
-  void SelectDrive(char letter) override {
-    selected.push_back(std::string(1, letter));
-    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-    if (lower == current_) return;
-    current_ = lower;
-    loaded_ = drives_[current_];  // a drive without an index loads as none
-    ++reloads;
-  }
-  V selected;
-  int reloads = 0;
-
- private:
-  LoadedIndex& loaded_;
-  std::map<char, LoadedIndex> drives_;
-  char current_;
-};
-
 LoadedIndex IndexOf(std::initializer_list<std::pair<const char*, const char*>> entries) {
   LoadedIndex index;
   for (const auto& [name, path] : entries) {
@@ -62,14 +37,19 @@ struct Result {
   V results;
 };
 
+// The typed text read, then searched in the index of the drive it names
+// (c: unless it names another), as GO does.
 Result Look(std::string_view typed, LoadedIndex drive_c = DriveC(),
            std::map<char, LoadedIndex> others = {}) {
-  LoadedIndex loaded;
   others['c'] = std::move(drive_c);
-  FakeDriveBox drives(loaded, std::move(others), 'c');
+  const LookupRequest request = ReadTypedText(typed);
+  if (request.direct_open) return {LookupKind::kCandidates, "open " + request.text, {}};
+  const char letter = request.drive != 0
+                          ? static_cast<char>(std::tolower(static_cast<unsigned char>(request.drive)))
+                          : 'c';
   V results{"kept"};
-  const LookupOutcome outcome = Lookup(typed, loaded, drives, results);
-  results.erase(results.begin());  // the lookup only appends
+  const LookupOutcome outcome = Search(request.text, others[letter], letter, results);
+  results.erase(results.begin());  // the search only appends
   return {outcome.kind, outcome.text, results};
 }
 
@@ -133,20 +113,23 @@ TEST(Lookup, EmptyIndexAfterAScanFindsNothingButNeedsNoScan) {
   EXPECT_EQ(r.results, V{});
 }
 
-TEST(Lookup, DrivePrefixSwitchesTheDriveFirst) {
+TEST(Lookup, DrivePrefixNamesTheDriveToSearch) {
+  struct Case { std::string typed; char drive; std::string text; };
+  const Case cases[] = {
+      {"d:abc", 'D', "ABC"},
+      {" D:\\Windows\\ ", 'D', "\\WINDOWS\\"},
+      {"d:", 'D', ""},
+      {"abc", 0, "ABC"},
+  };
+  for (const Case& c : cases) {
+    const LookupRequest request = ReadTypedText(c.typed);
+    EXPECT_FALSE(request.direct_open) << c.typed;
+    EXPECT_EQ(request.drive, c.drive) << c.typed;
+    EXPECT_EQ(request.text, c.text) << c.typed;
+  }
   std::map<char, LoadedIndex> others;
   others['d'] = IndexOf({{"ABC", "d:\\abc"}});
-  {
-    LoadedIndex loaded;
-    others['c'] = DriveC();
-    FakeDriveBox drives(loaded, others, 'c');
-    V results;
-    EXPECT_EQ(Lookup("d:abc", loaded, drives, results).kind, LookupKind::kCandidates);
-    EXPECT_EQ(results, V{"d:\\abc"});
-    EXPECT_EQ(drives.selected, V{"D"});
-    EXPECT_EQ(drives.CurrentLetter(), 'd');
-    EXPECT_EQ(drives.reloads, 1);
-  }
+  EXPECT_EQ(Look("d:abc", DriveC(), others).results, V{"d:\\abc"});
   EXPECT_EQ(Look("d:", DriveC(), others).kind, LookupKind::kNothing);
   EXPECT_EQ(Look("x:abc", DriveC(), others).kind, LookupKind::kScanFirst);
   EXPECT_EQ(Look("c:\\windows\\").results, V{"c:\\WINDOWS"});
@@ -161,10 +144,9 @@ TEST(Lookup, AnyOtherColonOpensTheTypedTextDirectly) {
       {"mailto:Me", "mailto:Me"},
   };
   for (const Case& c : cases) {
-    const Result r = Look(c.typed);
-    EXPECT_EQ(r.kind, LookupKind::kDirectOpen) << c.typed;
-    EXPECT_EQ(r.text, c.text);
-    EXPECT_EQ(r.results, V{});
+    const LookupRequest request = ReadTypedText(c.typed);
+    EXPECT_TRUE(request.direct_open) << c.typed;
+    EXPECT_EQ(request.text, c.text);
   }
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/settings_texts.h"
-#include "support/fake_profile.h"
+#include "fakes/fake_profile.h"
 #include "support/test_tree.h"
 
 namespace vyr {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_profile.h"
+#include "fakes/fake_profile.h"
 
 namespace vyr {
 namespace {

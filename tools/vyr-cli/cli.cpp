@@ -147,14 +147,14 @@ std::optional<Options> Parse(const std::vector<std::string>& args) {
 char Lower(char letter) { return static_cast<char>(std::tolower(static_cast<unsigned char>(letter))); }
 
 // The drive box of a program without windows: the drive and its index.
-class IndexedDrive final : public DriveBox {
+class IndexedDrive final {
  public:
   IndexedDrive(const IndexStore& store, LoadedIndex& index, char letter)
       : store_(store), index_(index), letter_(Lower(letter)) {
     LoadIndexOfDrive(letter_, store_, index_);
   }
-  char CurrentLetter() const override { return letter_; }
-  void SelectDrive(char letter) override {
+  char CurrentLetter() const { return letter_; }
+  void SelectDrive(char letter) {
     if (Lower(letter) == letter_) return;
     letter_ = Lower(letter);
     LoadIndexOfDrive(letter_, store_, index_);
@@ -213,14 +213,17 @@ int Find(const Options& options, const IndexStore& store, std::ostream& out, std
     err << "vyr-cli: the current directory is on no drive; name one with --drive\n";
     return kExitUsage;
   }
+  const LookupRequest request = ReadTypedText(options.operands[0]);
+  if (request.direct_open) {
+    out << request.text << '\n';
+    return kExitDirectOpen;
+  }
   LoadedIndex index;
   IndexedDrive drive(store, index, letter);
+  if (request.drive != 0) drive.SelectDrive(request.drive);
   std::vector<std::string> results;
-  const LookupOutcome outcome = Lookup(options.operands[0], index, drive, results);
+  const LookupOutcome outcome = Search(request.text, index, drive.CurrentLetter(), results);
   switch (outcome.kind) {
-    case LookupKind::kDirectOpen:
-      out << outcome.text << '\n';
-      return kExitDirectOpen;
     case LookupKind::kScanFirst:
       err << texts::kScanFirst << '\n';
       return kExitScanFirst;

@@ -40,6 +40,12 @@ class PlaceholderWindow final : public framework::Window {
   }
 };
 
+// The Mini window until it arrives: its input box is empty.
+class PlaceholderMiniWindow final : public MiniWindowView {
+ public:
+  std::string InputText() const override { return {}; }
+};
+
 class WarningBoxOf final : public WarningBox {
  public:
   explicit WarningBoxOf(const framework::Window& owner) : owner_(owner) {}
@@ -92,12 +98,15 @@ int Run() {
   shell.SetOwner(form1.hwnd());
   WarningBoxOf warnings(form1);
   const auto lister = platform::MakeDirectoryLister();
+  PlaceholderMiniWindow mini;
   application = std::make_unique<Application>(
-      ApplicationViews{form1, form2, form5, shell, warnings}, platform::RealFileSystem(), *lister,
-      ProgramPath(), platform::ProgramDirectory(), platform::MakeDirectoryLister);
+      ApplicationViews{form1, form2, form5, mini, shell, warnings},
+      ApplicationServices{platform::RealFileSystem(), *lister, platform::RealDrives(),
+                          platform::RealVolumes(), RealSettingsFiles(),
+                          platform::MakeDirectoryLister},
+      ProgramPath(), platform::ProgramDirectory());
   form1.SetApplication(application.get());
-  application->Start(SplitCommandLine(GetCommandLineA()), platform::CurrentDriveLetter(),
-                     platform::LogicalDrives());
+  application->Start(SplitCommandLine(GetCommandLineA()));
   DragAcceptFiles(form1.hwnd(), TRUE);
   DragAcceptFiles(form4.hwnd(), TRUE);
   form1.Show();

@@ -1,0 +1,16 @@
+// The Mini window: its input text.
+#pragma once
+
+#include <string>
+
+#include "desktop/mini_window_view.h"
+
+namespace vyr::test {
+
+class FakeMiniWindow final : public MiniWindowView {
+ public:
+  std::string input;
+  std::string InputText() const override { return input; }
+};
+
+}  // namespace vyr::test
