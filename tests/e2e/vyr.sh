@@ -6,6 +6,7 @@ VYR_EXE=$VYR_E2E_BUILD/src/vyr.exe
 VYR_CLI_EXE=$VYR_E2E_BUILD/tools/vyr-cli/vyr-cli.exe
 VYR_WINDOW_TEXTS=$VYR_E2E_BUILD/tests/e2e/probes/window_texts.exe
 VYR_INPUT_BOX=$VYR_E2E_BUILD/tests/e2e/probes/input_box.exe
+VYR_WINDOW_STYLE=$VYR_E2E_BUILD/tests/e2e/probes/window_style.exe
 MAIN_TITLE='^Vyr for Windows9x/2K/XP$'
 CHOOSER_TITLE='^選ぶがよい$'
 WARNING_TITLE='^警告$'
