@@ -1,8 +1,5 @@
 #include "jump/win32/completing_input_box.h"
 
-#include <utility>
-
-#include "base/sjis.h"
 #include "jump/completion.h"
 
 namespace vyr {
@@ -21,7 +18,6 @@ void CompletingInputBox::Attach(framework::ComboBox box) {
 }
 
 void CompletingInputBox::SetOn(bool on) {
-  pending_lead_ = 0;
   if (on) {
     Install(box_.Edit());
   } else {
@@ -31,37 +27,16 @@ void CompletingInputBox::SetOn(bool on) {
 
 LRESULT CompletingInputBox::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   if (message != WM_CHAR || wparam == kEnter) return Default(message, wparam, lparam);
-  const std::string typed = TypedCharacter(wparam);
-  if (typed.empty()) return 0;  // the first half of a character: wait for the second
-  if (CompleteTyped(typed)) return 0;
-  PassOn(typed, wparam, lparam);
-  return 0;
+  if (CompleteTyped(TypedCharacter(wparam))) return 0;
+  return Default(message, wparam, lparam);
 }
 
 std::string CompletingInputBox::TypedCharacter(WPARAM wparam) {
-  // The subclass gets the messages in the edit's own kind: UTF-16 for a
-  // wide edit (Wine's, for one), bytes for an ANSI edit.
-  if (IsWindowUnicode(window())) {
-    const auto wide = static_cast<wchar_t>(wparam);
-    char bytes[4] = {};
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, &wide, 1, bytes, sizeof bytes, nullptr, nullptr);
-    return length > 0 ? std::string(bytes, static_cast<std::size_t>(length)) : std::string();
-  }
-  const char byte = static_cast<char>(wparam & 0xFF);
-  if (pending_lead_ != 0) {
-    const std::string character{std::exchange(pending_lead_, 0), byte};
-    return character;
-  }
-  if (!IsLeadByte(static_cast<unsigned char>(byte))) return std::string(1, byte);
-  // A double-byte character is taken whole: its second byte is fetched from
-  // the pending input, or waited for when the system hands it on by itself.
-  MSG next;
-  if (PeekMessageA(&next, window(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
-    return std::string{byte, static_cast<char>(next.wParam & 0xFF)};
-  }
-  pending_lead_ = byte;
-  return {};
+  // The subclass is a wide one: a double-byte character comes whole.
+  const auto wide = static_cast<wchar_t>(wparam);
+  char bytes[4] = {};
+  const int length = WideCharToMultiByte(CP_ACP, 0, &wide, 1, bytes, sizeof bytes, nullptr, nullptr);
+  return length > 0 ? std::string(bytes, static_cast<std::size_t>(length)) : std::string();
 }
 
 bool CompletingInputBox::CompleteTyped(const std::string& typed) {
@@ -81,14 +56,6 @@ bool CompletingInputBox::CompleteTyped(const std::string& typed) {
   box_.SetEditSelection(completed->selection_start,
                         completed->selection_start + completed->selection_length);
   return true;
-}
-
-void CompletingInputBox::PassOn(const std::string& typed, WPARAM wparam, LPARAM lparam) {
-  if (IsWindowUnicode(window())) {
-    Default(WM_CHAR, wparam, lparam);
-    return;
-  }
-  for (char byte : typed) Default(WM_CHAR, static_cast<unsigned char>(byte), lparam);
 }
 
 }  // namespace vyr

@@ -23,14 +23,11 @@ class CompletingInputBox final : private framework::Subclass {
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  // The character a WM_CHAR brings, in Shift-JIS; empty while the first
-  // byte of a double-byte character waits for its second.
-  std::string TypedCharacter(WPARAM wparam);
+  // The character a WM_CHAR brings, in Shift-JIS.
+  static std::string TypedCharacter(WPARAM wparam);
   bool CompleteTyped(const std::string& typed);
-  void PassOn(const std::string& typed, WPARAM wparam, LPARAM lparam);
 
   framework::ComboBox box_;
-  char pending_lead_ = 0;
 };
 
 }  // namespace vyr
