@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "framework/scoped_handles.h"
+#include "framework/window_handle.h"
+
 namespace vyr::framework {
 
 struct ControlArgs {
@@ -25,36 +28,17 @@ struct ControlArgs {
 
 HWND CreateControl(HWND parent, const ControlArgs& args);
 
-// Shows `text` as the hint of `control` while the mouse rests on it.
+// Shows `text` as the hint of `control` while the mouse rests on it, also
+// on the windows inside it (the combo box inside a ComboBoxEx, the edit of
+// a combo box), which take the mouse messages themselves.
 void AddHint(HWND parent, HWND control, const char* text);
 
-// The text of any window, as the A functions give it.
-std::string WindowText(HWND window);
-
-class Control {
+// A control of a window: the handle is the window's, which destroys it.
+class Control : public WindowHandle {
  public:
   Control() = default;
-  explicit Control(HWND hwnd) : hwnd_(hwnd) {}
-  HWND hwnd() const { return hwnd_; }
-  void Attach(HWND hwnd) { hwnd_ = hwnd; }
-  std::string Text() const { return WindowText(hwnd_); }
-  void SetText(std::string_view text) const { SetWindowTextA(hwnd_, std::string(text).c_str()); }
-  void Move(int x, int y, int width, int height) const { MoveWindow(hwnd_, x, y, width, height, TRUE); }
-  void Show(bool shown) const { ShowWindow(hwnd_, shown ? SW_SHOW : SW_HIDE); }
-  void Focus() const { SetFocus(hwnd_); }
-  RECT ClientRect() const {
-    RECT rect = {};
-    GetClientRect(hwnd_, &rect);
-    return rect;
-  }
-
- protected:
-  LRESULT Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
-    return SendMessageA(hwnd_, message, wparam, lparam);
-  }
-
- private:
-  HWND hwnd_ = nullptr;
+  explicit Control(HWND hwnd) : WindowHandle(hwnd) {}
+  void Attach(HWND hwnd) { SetHandle(hwnd); }
 };
 
 // The editable combo box and the drop-down list alike.
@@ -71,12 +55,35 @@ class ComboBox : public Control {
   void Select(int index) const { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
   bool DroppedDown() const { return Send(CB_GETDROPPEDSTATE) != 0; }
   void ShowDropDown(bool shown) const { Send(CB_SHOWDROPDOWN, shown ? TRUE : FALSE); }
-  void SetEditSelection(int start, int end) const { Send(CB_SETEDITSEL, 0, MAKELPARAM(start, end)); }
-  void GetEditSelection(int& start, int& end) const;
+  // The first entry, from the top, that begins with `prefix` without regard
+  // to case, as the platform compares; -1 when none does.
+  int FindPrefix(std::string_view prefix) const;
+  // The edit selection in bytes of the text. (The platform's ANSI edit
+  // counts bytes; Wine's counts UTF-16 characters whatever the window.)
+  void SetEditSelection(std::size_t start, std::size_t end) const;
+  void GetEditSelection(std::size_t& start, std::size_t& end) const;
   void SetVisibleRows(int rows) const { Send(CB_SETMINVISIBLE, static_cast<WPARAM>(rows)); }
   void SetItemHeight(int height) const { Send(CB_SETITEMHEIGHT, 0, height); }
   // The edit field inside the box.
   HWND Edit() const;
+};
+
+// The ComboBoxEx drop-down list: entries with a text and a picture from its
+// image list, which it owns.
+class ComboBoxEx : public Control {
+ public:
+  using Control::Control;
+  void SetPictures(ScopedImageList pictures);
+  void Insert(int index, std::string_view text, int picture) const;
+  int Count() const { return static_cast<int>(Send(CB_GETCOUNT)); }
+  void Clear() const { Send(CB_RESETCONTENT); }
+  int Selected() const { return static_cast<int>(Send(CB_GETCURSEL)); }
+  void Select(int index) const { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
+  // The combo box inside, which takes the mouse and the keys.
+  HWND Inner() const { return reinterpret_cast<HWND>(Send(CBEM_GETCOMBOCONTROL)); }
+
+ private:
+  ScopedImageList pictures_;
 };
 
 class ListBox : public Control {
@@ -102,6 +109,7 @@ class ProgressBar : public Control {
 class Button : public Control {
  public:
   using Control::Control;
+  // The button draws `picture` and does not own it: the window keeps it.
   void SetPicture(HBITMAP picture) const {
     Send(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
   }

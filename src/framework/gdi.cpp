@@ -6,19 +6,20 @@
 #include <tuple>
 
 #include "framework/framework_texts.h"
+#include "framework/scoped_handles.h"
 
 namespace vyr::framework {
 
 HFONT FaceFont(const char* face, int height, bool bold) {
   // Fonts are made once per face and size and kept until the process ends.
-  static std::map<std::tuple<std::string, int, bool>, HFONT> fonts;
-  HFONT& font = fonts[{face, height, bold}];
-  if (font == nullptr) {
-    font = CreateFontA(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face);
+  static std::map<std::tuple<std::string, int, bool>, ScopedFont> fonts;
+  ScopedFont& font = fonts[{face, height, bold}];
+  if (!font) {
+    font.reset(CreateFontA(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                           SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
   }
-  return font;
+  return font.get();
 }
 
 HFONT UiFont() { return FaceFont(texts::kUiFontName, 12); }
@@ -26,12 +27,10 @@ HFONT BoldUiFont(int height) { return FaceFont(texts::kUiFontName, height, true)
 HFONT FixedFont() { return FaceFont(texts::kFixedFontName, 12); }
 
 int TextWidth(HWND window, HFONT font, const char* text) {
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, font);
+  const ScopedWindowDc dc(window);
+  const ScopedSelect selected(dc.get(), font);
   SIZE size = {};
-  GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
+  GetTextExtentPoint32A(dc.get(), text, static_cast<int>(std::strlen(text)), &size);
   return size.cx;
 }
 

@@ -22,22 +22,21 @@ MENUITEMINFOA ItemInfo(const MenuItem& item, std::string& text) {
 }  // namespace
 
 PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {}
-PopupMenu::~PopupMenu() { DestroyMenu(menu_); }
 
 void PopupMenu::Add(const MenuItem& item) { Insert(Count(), item); }
 
 void PopupMenu::Insert(int position, const MenuItem& item) {
   std::string text;
   MENUITEMINFOA info = ItemInfo(item, text);
-  InsertMenuItemA(menu_, static_cast<UINT>(position), TRUE, &info);
+  InsertMenuItemA(handle(), static_cast<UINT>(position), TRUE, &info);
 }
 
 void PopupMenu::AddSubmenu(const std::string& caption, PopupMenu& submenu) {
-  AppendMenuA(menu_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu.handle()),
+  AppendMenuA(handle(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu.handle()),
               caption.c_str());
 }
 
-void PopupMenu::RemoveAt(int position) { RemoveMenu(menu_, static_cast<UINT>(position), MF_BYPOSITION); }
+void PopupMenu::RemoveAt(int position) { RemoveMenu(handle(), static_cast<UINT>(position), MF_BYPOSITION); }
 
 void PopupMenu::Clear() {
   while (Count() > 0) RemoveAt(0);
@@ -47,7 +46,7 @@ int PopupMenu::Track(HWND owner, POINT at) const {
   // The owner must be in front, or the menu does not close when the user
   // clicks elsewhere.
   SetForegroundWindow(owner);
-  const int tag = static_cast<int>(TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x,
+  const int tag = static_cast<int>(TrackPopupMenu(handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x,
                                                   at.y, 0, owner, nullptr));
   PostMessageA(owner, WM_NULL, 0, 0);
   return tag;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/scoped_handles.h"
+
 namespace vyr::framework {
 
 struct MenuItem {
@@ -20,12 +22,14 @@ struct MenuItem {
 class PopupMenu {
  public:
   PopupMenu();
-  ~PopupMenu();
+  // A submenu is its own PopupMenu's to destroy: the items go first, so that
+  // destroying this menu leaves the submenus alone.
+  ~PopupMenu() { Clear(); }
   PopupMenu(const PopupMenu&) = delete;
   PopupMenu& operator=(const PopupMenu&) = delete;
 
-  HMENU handle() const { return menu_; }
-  int Count() const { return GetMenuItemCount(menu_); }
+  HMENU handle() const { return menu_.get(); }
+  int Count() const { return GetMenuItemCount(menu_.get()); }
   void Add(const MenuItem& item);
   void Insert(int position, const MenuItem& item);
   void AddSubmenu(const std::string& caption, PopupMenu& submenu);
@@ -36,7 +40,7 @@ class PopupMenu {
   int Track(HWND owner, POINT at) const;
 
  private:
-  HMENU menu_;
+  ScopedMenu menu_;
 };
 
 }  // namespace vyr::framework

@@ -2,12 +2,12 @@
 
 namespace vyr::framework {
 
-HBITMAP LoadPicture(int id, COLORREF key, COLORREF background) {
-  auto bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (bitmap == nullptr) return nullptr;
+ScopedBitmap LoadPicture(int id, COLORREF key, COLORREF background) {
+  ScopedBitmap bitmap(static_cast<HBITMAP>(LoadImageA(
+      GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (!bitmap) return bitmap;
   DIBSECTION dib = {};
-  if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBitsPixel != 24) {
+  if (GetObjectA(bitmap.get(), sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBitsPixel != 24) {
     return bitmap;
   }
   auto* row = static_cast<BYTE*>(dib.dsBm.bmBits);
@@ -24,13 +24,13 @@ HBITMAP LoadPicture(int id, COLORREF key, COLORREF background) {
   return bitmap;
 }
 
-HIMAGELIST LoadPictureStrip(int id, int size, COLORREF key) {
-  auto strip = static_cast<HBITMAP>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
-  if (strip == nullptr) return nullptr;
-  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 8, 0);
-  ImageList_AddMasked(list, strip, key);
-  DeleteObject(strip);
+ScopedImageList LoadPictureStrip(int id, int size, COLORREF key) {
+  const ScopedBitmap strip(static_cast<HBITMAP>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0)));
+  if (!strip) return {};
+  ScopedImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 8, 0));
+  // The list keeps copies of the pictures: the strip itself goes.
+  if (list) ImageList_AddMasked(list.get(), strip.get(), key);
   return list;
 }
 

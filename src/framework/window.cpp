@@ -1,7 +1,11 @@
 #include "framework/window.h"
 
+#include <shellapi.h>
+
 #include <set>
 #include <string>
+
+#include "framework/scoped_handles.h"
 
 namespace vyr::framework {
 namespace {
@@ -11,17 +15,27 @@ bool DialogKeys(MSG& msg) {
   return active != nullptr && IsDialogMessageW(active, &msg);
 }
 
+POINT ContextMenuPoint(LPARAM lparam) {
+  POINT at = {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+  // From the keyboard (Shift+F10, the menu key) the point is -1, -1.
+  if (at.x == -1 && at.y == -1) GetCursorPos(&at);
+  return at;
+}
+
 }  // namespace
 
 Window::~Window() {
-  if (hwnd_ != nullptr) {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
+  if (HWND window = hwnd()) {
+    // The derived parts are gone: no message may reach them any more.
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    SetHandle(nullptr);
+    DestroyWindow(window);
   }
 }
 
-bool Window::Create(const WindowArgs& args) {
+bool Window::Create(const WindowArgs& args, Ending ending) {
   static std::set<std::string> registered;
+  ending_ = ending;
   HINSTANCE instance = GetModuleHandleA(nullptr);
   if (registered.insert(args.class_name).second) {
     WNDCLASSEXA window_class = {};
@@ -38,53 +52,101 @@ bool Window::Create(const WindowArgs& args) {
   }
   CreateWindowExA(args.ex_style, args.class_name, args.title.c_str(), args.style, args.x, args.y,
                   args.width, args.height, args.owner, nullptr, instance, this);
-  return hwnd_ != nullptr;
-}
-
-void Window::SetText(std::string_view text) { SetWindowTextA(hwnd_, std::string(text).c_str()); }
-
-RECT Window::Bounds() const {
-  RECT rect = {};
-  GetWindowRect(hwnd_, &rect);
-  return rect;
-}
-
-void Window::SetBounds(int left, int top, int width, int height) {
-  SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  return hwnd() != nullptr;
 }
 
 int Window::ShowModal() {
-  HWND owner = GetWindow(hwnd_, GW_OWNER);
+  HWND owner = GetWindow(hwnd(), GW_OWNER);
   if (owner != nullptr) EnableWindow(owner, FALSE);
   modal_ = true;
   modal_result_ = IDCANCEL;
   Show();
-  while (modal_ && PumpOneMessage()) {
+  while (modal_ && hwnd() != nullptr && PumpOneMessage()) {
   }
+  modal_ = false;
   if (owner != nullptr) EnableWindow(owner, TRUE);
-  Hide();
+  if (hwnd() != nullptr) Hide();
   if (owner != nullptr) SetActiveWindow(owner);
   return modal_result_;
 }
 
-void Window::EndModal(int result) {
-  modal_result_ = result;
-  modal_ = false;
+void Window::CloseWith(int result) {
+  if (!OnCloseQuery()) return;
+  if (modal_) {
+    modal_result_ = result;
+    modal_ = false;
+  } else if (ending_ == Ending::kDestroy) {
+    DestroyWindow(hwnd());
+  } else {
+    Hide();
+  }
+}
+
+void Window::OnCommand(int id, int) {
+  if (id == IDOK || id == IDCANCEL) CloseWith(id);
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  return Default(message, wparam, lparam);
+  return Dispatch(message, wparam, lparam);
+}
+
+LRESULT Window::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_CONTEXTMENU:
+      OnContextMenu(ContextMenuPoint(lparam));
+      return 0;
+    case WM_CLOSE:
+      CloseWith(IDCANCEL);
+      return 0;
+    case WM_TIMER:
+      OnTimer(static_cast<UINT_PTR>(wparam));
+      return 0;
+    case WM_HOTKEY:
+      OnHotKey(static_cast<int>(wparam));
+      return 0;
+    case WM_DROPFILES: {
+      ScopedDrop drop(reinterpret_cast<HDROP>(wparam));
+      OnDropFiles(DroppedPaths(drop.get()));
+      return 0;
+    }
+    default:
+      return Default(message, wparam, lparam);
+  }
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-    window->hwnd_ = hwnd;
+    window->SetHandle(hwnd);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
   }
   auto* window = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (window == nullptr) return DefWindowProcA(hwnd, message, wparam, lparam);
-  return window->OnMessage(message, wparam, lparam);
+  const LRESULT result = window->OnMessage(message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    // The last message of the window: the object forgets it, so it never
+    // holds a dead handle, and a later message finds no object.
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    window->SetHandle(nullptr);
+    window->modal_ = false;
+  }
+  return result;
+}
+
+std::vector<std::string> DroppedPaths(HDROP drop) {
+  std::vector<std::string> paths;
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT k = 0; k < count; ++k) {
+    const UINT length = DragQueryFileA(drop, k, nullptr, 0);
+    std::string path(length + 1, '\0');
+    const UINT got = DragQueryFileA(drop, k, path.data(), length + 1);
+    path.resize(got <= length ? got : length);
+    paths.push_back(std::move(path));
+  }
+  return paths;
 }
 
 bool PumpOneMessage() {

@@ -1,10 +1,14 @@
-// A window bound once to its HWND; every message goes to a member function.
+// A window of our own, bound once to its HWND: every message goes to a
+// member function, the common ones unpacked into typed handlers.
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
-#include <string_view>
+#include <vector>
+
+#include "framework/window_handle.h"
 
 namespace vyr::framework {
 
@@ -22,43 +26,67 @@ struct WindowArgs {
   HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
 };
 
-class Window {
+// What the closing of a window does once its close query has agreed. A
+// modal window always ends its loop instead, with the result it was closed
+// with.
+enum class Ending {
+  kHide,     // a window of the program that is shown again later
+  kDestroy,  // the main window: its end is the program's
+};
+
+class Window : public WindowHandle {
  public:
   Window() = default;
   virtual ~Window();
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
-  HWND hwnd() const { return hwnd_; }
-  bool Create(const WindowArgs& args);
+  bool Create(const WindowArgs& args, Ending ending = Ending::kHide);
 
-  void Show(int command = SW_SHOW) { ShowWindow(hwnd_, command); }
-  void Hide() { ShowWindow(hwnd_, SW_HIDE); }
-  bool IsVisible() const { return IsWindowVisible(hwnd_) != 0; }
-  void SetText(std::string_view text);
-  RECT Bounds() const;
-  void SetBounds(int left, int top, int width, int height);
-  void Repaint() { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
-
-  // Runs a modal loop until EndModal: the owner takes no input meanwhile.
+  // Runs a modal loop until the window is closed: the owner takes no input
+  // meanwhile. The result is the one the window was closed with.
   int ShowModal();
-  void EndModal(int result);
   bool InModal() const { return modal_; }
+
+  // The one way a window is closed, whatever asked for it (the close box,
+  // Esc, OK, Cancel, the program): the close query, then the end of a modal
+  // loop with `result`, or the window's Ending.
+  void CloseWith(int result);
 
  protected:
   // The dispatcher of each window: one case per message, one handler each.
+  // What a window does not handle itself goes here, to the typed handlers
+  // and then to the platform.
   virtual LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Default(UINT message, WPARAM wparam, LPARAM lparam) {
-    return DefWindowProcA(hwnd_, message, wparam, lparam);
+    return DefWindowProcA(hwnd(), message, wparam, lparam);
   }
+
+  // WM_COMMAND from a control or a menu. OK and Cancel (Enter and Esc in a
+  // window with such buttons) close the window with that result.
+  virtual void OnCommand(int id, int code);
+  // The context menu wanted at a point of the screen; asked for from the
+  // keyboard, at the mouse pointer.
+  virtual void OnContextMenu(POINT) {}
+  // Whether the window may close now.
+  virtual bool OnCloseQuery() { return true; }
+  virtual void OnTimer(UINT_PTR) {}
+  virtual void OnHotKey(int) {}
+  // Files dropped on the window, as full paths; the drop is released
+  // whatever the handler does.
+  virtual void OnDropFiles(const std::vector<std::string>&) {}
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
 
-  HWND hwnd_ = nullptr;
+  Ending ending_ = Ending::kHide;
   bool modal_ = false;
   int modal_result_ = 0;
 };
+
+// The paths of every file of a drop, each read whole whatever its length.
+std::vector<std::string> DroppedPaths(HDROP drop);
 
 // The program's message loop: the wide functions, so that typed Japanese
 // reaches the ANSI windows as correct Shift-JIS; dialog keys (Tab, Enter,

@@ -17,27 +17,6 @@ bool NeverCompletes(char c) {
   return c == '\x08' || c == '\x09' || c == '\x1B';
 }
 
-char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// The platform's list search compares ASCII letters without regard to case;
-// double-byte characters we take whole and compare exactly, so a second byte
-// that looks like a letter is never folded.
-bool BeginsWith(std::string_view entry, std::string_view prefix) {
-  if (entry.size() < prefix.size()) return false;
-  for (std::size_t pos = 0; pos < prefix.size();) {
-    const std::size_t length = CharLength(prefix, pos);
-    if (length == 2) {
-      if (entry.compare(pos, 2, prefix.substr(pos, 2)) != 0) return false;
-    } else if (LowerAscii(entry[pos]) != LowerAscii(prefix[pos])) {
-      return false;
-    }
-    pos += length;
-  }
-  return true;
-}
-
 // The start of the character that holds `pos`, or the end of the text.
 std::size_t CharacterStart(std::string_view text, std::size_t pos) {
   std::size_t start = 0;
@@ -49,11 +28,28 @@ std::size_t CharacterStart(std::string_view text, std::size_t pos) {
   return text.size();
 }
 
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) ++count;
+  return count;
+}
+
+// What follows the first `count` characters of `text`. The search matched
+// character for character, without regard to case, so the entry's matched
+// part may take other bytes than the typed text: the rest starts after the
+// same number of characters, not bytes.
+std::optional<std::string_view> AfterCharacters(std::string_view text, std::size_t count) {
+  std::size_t pos = 0;
+  for (; count > 0 && pos < text.size(); --count) pos += CharLength(text, pos);
+  if (count > 0 || pos > text.size()) return std::nullopt;
+  return text.substr(pos);
+}
+
 }  // namespace
 
 std::optional<Completed> Complete(std::string_view text, std::size_t selection_start,
                                   std::size_t selection_length, std::string_view typed,
-                                  const std::vector<std::string>& entries) {
+                                  const FindInList& find) {
   if (!IsOneCharacter(typed) || NeverCompletes(typed[0])) return std::nullopt;
 
   // The selected text is what the key replaces; without a selection the key
@@ -62,17 +58,16 @@ std::optional<Completed> Complete(std::string_view text, std::size_t selection_s
                                              : text);
   candidate.append(typed);
 
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    const std::string& entry = entries[k];
-    if (!BeginsWith(entry, candidate)) continue;
-    Completed completed;
-    completed.text = candidate + entry.substr(candidate.size());
-    completed.selection_start = candidate.size();
-    completed.selection_length = entry.size() - candidate.size();
-    completed.entry = k;
-    return completed;
-  }
-  return std::nullopt;
+  const std::optional<ListEntry> found = find(candidate);
+  if (!found) return std::nullopt;
+  const auto rest = AfterCharacters(found->text, CharacterCount(candidate));
+  if (!rest) return std::nullopt;
+  Completed completed;
+  completed.text = candidate + std::string(*rest);
+  completed.selection_start = candidate.size();
+  completed.selection_length = rest->size();
+  completed.entry = found->position;
+  return completed;
 }
 
 }  // namespace vyr

@@ -46,6 +46,26 @@ expect_eq "$wide_height" "$height" "height after dragging the corner up"
 [ "$wide" -gt "$narrow" ] || fail "the window did not widen: $wide"
 shot=$(screenshot main-window-wide)
 
+# The drive box's hint shows when the mouse rests on it: the hint window is
+# what changes on the screen, next to the pointer.
+read -r mx my _ _ < <(window_geometry "$main")
+click_at $((mx + 200)) $((my + 200))  # on the desktop, away from the window
+wait_for_still_screen "$E2E_WORK/before-hint.png" || fail "the screen did not settle"
+hint_x=$((mx + 40))
+hint_y=$((my + 20 + 21 + 3 + 8))  # caption, top line, the box's top, into it
+xdotool mousemove "$hint_x" "$hint_y"
+hint_shown() {
+  capture "$E2E_WORK/hint.png" >/dev/null || return 1
+  local region
+  region=$(changed_region "$E2E_WORK/before-hint.png" "$E2E_WORK/hint.png") || return 1
+  read -r _ ry rw rh <<<"$region"
+  # Something below the pointer, wider than a cursor.
+  [ "$((ry + rh))" -gt "$((hint_y + 12))" ] && [ "$rw" -gt 60 ]
+}
+poll 10 hint_shown || fail "no hint over the drive box"
+shot=$(screenshot drive-box-hint)
+log "screenshot $shot"
+
 # The drive box opened.
 focus_window "$main"
 press Tab Tab Tab  # GO, Scan, the drive box

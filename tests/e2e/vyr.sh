@@ -5,6 +5,8 @@
 VYR_EXE=$VYR_E2E_BUILD/src/vyr.exe
 VYR_CLI_EXE=$VYR_E2E_BUILD/tools/vyr-cli/vyr-cli.exe
 VYR_WINDOW_TEXTS=$VYR_E2E_BUILD/tests/e2e/probes/window_texts.exe
+VYR_INPUT_BOX=$VYR_E2E_BUILD/tests/e2e/probes/input_box.exe
+VYR_WINDOW_STYLE=$VYR_E2E_BUILD/tests/e2e/probes/window_style.exe
 MAIN_TITLE='^Vyr for Windows9x/2K/XP$'
 CHOOSER_TITLE='^選ぶがよい$'
 WARNING_TITLE='^警告$'
@@ -49,4 +51,20 @@ type_into_main() {
   focus_window "$wid"
   press End shift+Home BackSpace
   type_text "$1"
+}
+
+# main_input_box: what the main window's input box holds, in UTF-8: its text
+# on one line, then its selection as "START END" in Shift-JIS bytes.
+main_input_box() {
+  wine_run --timeout 60 "$VYR_INPUT_BOX" 'Vyr for Windows' 30 | iconv -f cp932 -t utf-8
+}
+
+# wait_for_input_box TEXT [SELECTION]: until the main window's input box
+# holds TEXT (and, when given, the selection "START END").
+wait_for_input_box() { poll 20 _input_box_holds "$@"; }
+_input_box_holds() {
+  local now
+  now=$(main_input_box) || return 1
+  [ "$(sed -n 1p <<<"$now")" = "$1" ] || return 1
+  [ $# -lt 2 ] || [ "$(sed -n 2p <<<"$now")" = "$2" ]
 }

@@ -39,6 +39,29 @@ TEST_F(ControlsTest, ComboBoxKeepsItemsAndText) {
   EXPECT_EQ(box.Count(), 0);
 }
 
+TEST_F(ControlsTest, ComboBoxExHoldsTextsAndPicturesAndHintsReachItsInside) {
+  ComboBoxEx box(CreateControl(window.hwnd(), {WC_COMBOBOXEXA, "", CBS_DROPDOWNLIST, 0, 0, 150,
+                                               200, 5}));
+  box.SetPictures(ScopedImageList(ImageList_Create(16, 16, ILC_COLOR24, 2, 0)));
+  box.Insert(0, "c: [system]", 1);
+  box.Insert(1, kJapanese, 0);
+  EXPECT_EQ(box.Count(), 2);
+  box.Select(1);
+  EXPECT_EQ(box.Selected(), 1);
+  // The mouse goes to the combo box inside: the hint is its too.
+  AddHint(window.hwnd(), box.hwnd(), "hint");
+  HWND tips = reinterpret_cast<HWND>(GetPropA(window.hwnd(), "VyrHints"));
+  ASSERT_NE(tips, nullptr);
+  EXPECT_GE(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 2);
+  TOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window.hwnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(box.Inner());
+  EXPECT_TRUE(SendMessageA(tips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool)));
+  box.Clear();
+  EXPECT_EQ(box.Count(), 0);
+}
+
 TEST_F(ControlsTest, ListViewRowsAndCells) {
   ListView view(CreateControl(window.hwnd(), {WC_LISTVIEWA, "", LVS_REPORT, 0, 0, 300, 200, 2}));
   view.AddColumn(0, "title", 100);

@@ -1,9 +1,9 @@
 #include "app/win32/about_box.h"
 
-#include <shellapi.h>
-
 #include "framework/gdi.h"
+#include "framework/pictures.h"
 #include "platform/volumes.h"
+#include "resource_ids.h"
 
 namespace vyr {
 namespace {
@@ -15,7 +15,7 @@ constexpr int kPanelId = 201;
 
 }  // namespace
 
-bool TForm3::Create(HWND owner, HBITMAP picture) {
+bool TForm3::Create(HWND owner) {
   RECT frame = {0, 0, kClientWidth, kClientHeight};
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
@@ -38,7 +38,11 @@ bool TForm3::Create(HWND owner, HBITMAP picture) {
   // The black panel: a plain static, painted black like the labels on it.
   CreateControl(me, {"STATIC", "", 0, 4, 4, 489, 269, kPanelId, font});
   HWND image = CreateControl(me, {"STATIC", "", SS_BITMAP | SS_CENTERIMAGE, 202, 40, 93, 93, 0, font});
-  if (picture != nullptr) SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+  // The static draws the picture and does not own it: the box keeps it.
+  picture_ = framework::LoadPicture(IDB_ABOUT, RGB(0, 0, 0), RGB(0, 0, 0));
+  if (picture_) {
+    SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
+  }
   CreateControl(me, {"STATIC", "since 1996", SS_CENTER, 150, 150, 196, 16, 0, font});
   CreateControl(me, {"STATIC", "Contact me to:", 0, 20, 220, 200, 16, 0, font});
   const std::string help = platform::ProgramDirectory() + "html\\index.html";
@@ -49,8 +53,14 @@ bool TForm3::Create(HWND owner, HBITMAP picture) {
   return true;
 }
 
-void TForm3::LinkClick() const {
-  ShellExecuteA(hwnd(), "open", link_.Text().c_str(), nullptr, nullptr, SW_SHOW);
+void TForm3::LinkClick() const { shell_.Open(link_.Text()); }
+
+void TForm3::OnCommand(int id, int code) {
+  if (id == kLinkId && code == STN_CLICKED) {
+    LinkClick();
+    return;
+  }
+  Window::OnCommand(id, code);  // OK, and Esc: the box closes
 }
 
 LRESULT TForm3::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -60,7 +70,7 @@ LRESULT TForm3::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       const bool link = reinterpret_cast<HWND>(lparam) == link_.hwnd();
       SetTextColor(dc, link ? RGB(255, 255, 0) : RGB(255, 255, 255));
       SetBkColor(dc, RGB(0, 0, 0));
-      return reinterpret_cast<LRESULT>(black_);
+      return reinterpret_cast<LRESULT>(black_.get());
     }
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wparam) == link_.hwnd()) {
@@ -68,20 +78,10 @@ LRESULT TForm3::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return TRUE;
       }
       break;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == kLinkId && HIWORD(wparam) == STN_CLICKED) {
-        LinkClick();
-      } else if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
-        EndModal(IDOK);
-      }
-      return 0;
-    case WM_CLOSE:
-      EndModal(IDCANCEL);
-      return 0;
     default:
       break;
   }
-  return Default(message, wparam, lparam);
+  return Window::OnMessage(message, wparam, lparam);
 }
 
 }  // namespace vyr

@@ -1,7 +1,6 @@
 #include "app/win32/main_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "app/app_texts.h"
 #include "app/win32/main_window_texts.h"
@@ -9,8 +8,8 @@
 #include "framework/gdi.h"
 #include "framework/pictures.h"
 #include "resource_ids.h"
-#include "jump/completion.h"
 #include "platform/volumes.h"
+#include "ui/work_area.h"
 
 namespace vyr {
 namespace {
@@ -41,28 +40,14 @@ enum MenuTag {
   kScanTag = 500,
 };
 
-// The work-area clamp: the horizontal test against the work area's left
-// edge, the vertical one against 0.
-void ClampToWorkArea(HWND window) {
+// Moves a window back inside the screen's work area.
+void KeepInWorkArea(const framework::WindowHandle& window) {
   RECT area = {};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  RECT rect = {};
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  int left = rect.left;
-  int top = rect.top;
-  if (area.right - width < left) {
-    left = area.right - width;
-  } else if (left < area.left) {
-    left = area.left;
-  }
-  if (area.bottom - height < top) {
-    top = area.bottom - height;
-  } else if (top < 0) {
-    top = area.top;
-  }
-  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT bounds = window.Bounds();
+  const Position place = ClampToWorkArea({bounds.left, bounds.top, bounds.right, bounds.bottom},
+                                         {area.left, area.top, area.right, area.bottom});
+  window.MoveTo(place.left, place.top);
 }
 
 }  // namespace
@@ -79,7 +64,7 @@ bool TForm1::Create(HICON icon) {
   args.height = kDesignHeight;
   args.icon = icon;
   fixed_height_ = kDesignHeight - 3;
-  if (!Window::Create(args)) return false;
+  if (!Window::Create(args, framework::Ending::kDestroy)) return false;
   SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(framework::UiFont()), FALSE);
   CreateControls();
   BuildMenus();
@@ -99,13 +84,12 @@ void TForm1::CreateControls() {
       me, {"COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, strip_width_ + 4, 1, 313,
            20 + 16 * 14, kComboBoxId}));
   combo_box1_.SetVisibleRows(16);
+  input_completion_.Attach(combo_box1_);
   drive_box1_.Attach(CreateControl(
       me, {WC_COMBOBOXEXA, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 4, kTopLineHeight + 3,
            kDriveBoxWidth, 200, kDriveBoxId, framework::FixedFont()}));
-  if (HIMAGELIST pictures = framework::LoadPictureStrip(IDB_DRIVES, VYR_DRIVE_IMAGE_SIZE,
-                                                        VYR_PICTURE_KEY_COLOUR)) {
-    SendMessageA(drive_box1_.hwnd(), CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures));
-  }
+  drive_box1_.SetPictures(
+      framework::LoadPictureStrip(IDB_DRIVES, VYR_DRIVE_IMAGE_SIZE, VYR_PICTURE_KEY_COLOUR));
   button1_.Attach(CreateControl(me, {"BUTTON", "GO", BS_DEFPUSHBUTTON | WS_TABSTOP, 0,
                                      kTopLineHeight + 3, kButtonWidth, kButtonHeight, IDOK}));
   button2_.Attach(CreateControl(me, {"BUTTON", "Scan", BS_PUSHBUTTON | WS_TABSTOP, 0,
@@ -115,8 +99,10 @@ void TForm1::CreateControls() {
   framework::AddHint(me, button1_.hwnd(), "GO!");
   framework::AddHint(me, button2_.hwnd(), texts::kScanHint);
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  button1_.SetPicture(framework::LoadPicture(IDB_GO, VYR_PICTURE_KEY_COLOUR, face));
-  button2_.SetPicture(framework::LoadPicture(IDB_SCAN, VYR_PICTURE_KEY_COLOUR, face));
+  go_picture_ = framework::LoadPicture(IDB_GO, VYR_PICTURE_KEY_COLOUR, face);
+  scan_picture_ = framework::LoadPicture(IDB_SCAN, VYR_PICTURE_KEY_COLOUR, face);
+  button1_.SetPicture(go_picture_.get());
+  button2_.SetPicture(scan_picture_.get());
   // Tab goes GO, Scan, drive box, input box.
   SetWindowPos(button2_.hwnd(), button1_.hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetWindowPos(drive_box1_.hwnd(), button2_.hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -168,13 +154,7 @@ int PictureOf(platform::DriveType type) {
 void TForm1::FillDriveBox(const std::vector<DriveBoxEntry>& entries) {
   drive_box1_.Clear();
   for (std::size_t k = 0; k < entries.size(); ++k) {
-    std::string text = entries[k].text;
-    COMBOBOXEXITEMA item = {};
-    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
-    item.iItem = static_cast<INT_PTR>(k);
-    item.pszText = text.data();
-    item.iImage = item.iSelectedImage = PictureOf(entries[k].type);
-    SendMessageA(drive_box1_.hwnd(), CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    drive_box1_.Insert(static_cast<int>(k), entries[k].text, PictureOf(entries[k].type));
   }
 }
 
@@ -186,19 +166,18 @@ void TForm1::FillScanMenu(const std::vector<std::string>& captions) {
 }
 
 void TForm1::PlaceWindows(const SettingsValues& values) {
-  SetWindowPos(hwnd(), nullptr, values.main_left, values.main_top, values.main_width,
-               fixed_height_, SWP_NOZORDER | SWP_NOACTIVATE);
+  Move(values.main_left, values.main_top, values.main_width, fixed_height_);
   if (chooser_ != nullptr) {
-    chooser_->SetBounds(values.chooser_left, values.chooser_top, values.chooser_width,
-                        values.chooser_height);
+    chooser_->Move(values.chooser_left, values.chooser_top, values.chooser_width,
+                   values.chooser_height);
   }
   if (mini_ != nullptr) {
     const RECT mini = mini_->Bounds();
-    mini_->SetBounds(values.mini_left, values.mini_top, values.mini_width, mini.bottom - mini.top);
+    mini_->Move(values.mini_left, values.mini_top, values.mini_width, mini.bottom - mini.top);
   }
-  ClampToWorkArea(hwnd());
-  if (chooser_ != nullptr) ClampToWorkArea(chooser_->hwnd());
-  if (mini_ != nullptr) ClampToWorkArea(mini_->hwnd());
+  KeepInWorkArea(*this);
+  if (chooser_ != nullptr) KeepInWorkArea(*chooser_);
+  if (mini_ != nullptr) KeepInWorkArea(*mini_);
 }
 
 void TForm1::TakePlacement(SettingsValues& values) const {
@@ -224,8 +203,7 @@ void TForm1::TakePlacement(SettingsValues& values) const {
 void TForm1::FormResize() {
   RECT window = Bounds();
   fixed_height_ = window.bottom - window.top;
-  RECT client = {};
-  GetClientRect(hwnd(), &client);
+  const RECT client = ClientRect();
   combo_box1_.Move(strip_width_ + 4, 1, std::max(0L, client.right - strip_width_ - 8), 20 + 16 * 14);
   const int group = client.right - kButtonGroupWidth;
   button1_.Move(group + 68, kTopLineHeight + 3, kButtonWidth, kButtonHeight);
@@ -241,8 +219,25 @@ void TForm1::FormPaint() {
   if (application_ != nullptr) application_->OnPaint();
 }
 
+bool TForm1::OnCloseQuery() {
+  FormCloseQuery();
+  return true;
+}
+
 void TForm1::FormCloseQuery() {
   if (application_ != nullptr) application_->OnCloseQuery();
+}
+
+// The session ends without a close of the window: the settings are saved
+// when it is announced, since after WM_ENDSESSION the process may be ended
+// at any moment. A session end that is called off leaves the run as it was.
+LRESULT TForm1::OnQueryEndSession() {
+  if (application_ != nullptr) application_->SaveSettings();
+  return TRUE;
+}
+
+void TForm1::OnEndSession(bool ending) {
+  if (ending) DestroyWindow(hwnd());
 }
 
 void TForm1::OnCommand(int id, int code) {
@@ -296,59 +291,11 @@ void TForm1::PopMainPopup(POINT at) {
 }
 
 void TForm1::OpenHelp(const char* page) const {
-  const std::string path = platform::ProgramDirectory() + page;
-  ShellExecuteA(hwnd(), "Open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  shell_.Open(platform::ProgramDirectory() + page);
 }
 
 void TForm1::ShowAbout() {
   if (about_ != nullptr) about_->ShowModal();
-}
-
-void TForm1::SetCompletion(bool on) {
-  // The input box is subclassed only while completion is on: a subclass sees
-  // the typed characters as UTF-16, and passing them on converts them with
-  // the keyboard's code page, which would spoil typed Japanese otherwise.
-  if (on == completion_) return;
-  completion_ = on;
-  if (on) {
-    SetWindowSubclass(combo_box1_.Edit(), InputBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
-  } else {
-    RemoveWindowSubclass(combo_box1_.Edit(), InputBoxProcedure, 1);
-  }
-}
-
-// Completion from the history as the user types. The character comes as
-// UTF-16 (the subclass is a wide one) and is taken to Shift-JIS whole.
-bool TForm1::CompleteTyped(WPARAM character) {
-  const auto wide = static_cast<wchar_t>(character);
-  char bytes[4] = {};
-  const int length = WideCharToMultiByte(CP_ACP, 0, &wide, 1, bytes, sizeof bytes, nullptr, nullptr);
-  if (length <= 0) return false;
-  int start = 0;
-  int end = 0;
-  combo_box1_.GetEditSelection(start, end);
-  std::vector<std::string> entries;
-  for (int k = 0; k < combo_box1_.Count(); ++k) entries.push_back(combo_box1_.Item(k));
-  const auto completed = Complete(combo_box1_.Text(), static_cast<std::size_t>(start),
-                                  static_cast<std::size_t>(end - start),
-                                  std::string(bytes, static_cast<std::size_t>(length)), entries);
-  if (!completed) return false;
-  combo_box1_.Select(static_cast<int>(completed->entry));
-  combo_box1_.SetText(completed->text);
-  combo_box1_.SetEditSelection(
-      static_cast<int>(completed->selection_start),
-      static_cast<int>(completed->selection_start + completed->selection_length));
-  return true;
-}
-
-LRESULT CALLBACK TForm1::InputBoxProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam,
-                                           UINT_PTR, DWORD_PTR data) {
-  auto* form = reinterpret_cast<TForm1*>(data);
-  if (message == WM_CHAR && form->completion_ && wparam != 0x08 && wparam != 0x09 &&
-      wparam != 0x1B && wparam != 0x0D && form->CompleteTyped(wparam)) {
-    return 0;
-  }
-  return DefSubclassProc(edit, message, wparam, lparam);
 }
 
 LRESULT TForm1::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -369,27 +316,19 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       FormPaint();
       return 0;
     }
-    case WM_COMMAND:
-      OnCommand(LOWORD(wparam), HIWORD(wparam));
-      return 0;
-    case WM_CONTEXTMENU: {
-      POINT at = {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-      if (at.x == -1 && at.y == -1) GetCursorPos(&at);
-      PopMainPopup(at);
-      return 0;
-    }
     case WM_HELP:
       OpenHelp("html\\index.html");
       return TRUE;
-    case WM_CLOSE:
-      FormCloseQuery();
-      DestroyWindow(hwnd());
+    case WM_QUERYENDSESSION:
+      return OnQueryEndSession();
+    case WM_ENDSESSION:
+      OnEndSession(wparam != FALSE);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
     default:
-      return Default(message, wparam, lparam);
+      return Window::OnMessage(message, wparam, lparam);
   }
 }
 

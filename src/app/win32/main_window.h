@@ -7,13 +7,16 @@
 #include "app/application.h"
 #include "framework/controls.h"
 #include "framework/menu.h"
+#include "framework/scoped_handles.h"
 #include "framework/window.h"
+#include "jump/win32/completing_input_box.h"
+#include "platform/shell.h"
 
 namespace vyr {
 
 class TForm1 final : public framework::Window, public MainWindowView {
  public:
-  TForm1() = default;
+  explicit TForm1(platform::Shell& shell) : shell_(shell) {}
   bool Create(HICON icon);
   // The windows whose places the settings keep, besides this one.
   void SetOtherWindows(framework::Window* chooser, framework::Window* mini) {
@@ -29,15 +32,18 @@ class TForm1 final : public framework::Window, public MainWindowView {
   void ShowHistory(const std::vector<std::string>& entries) override;
   void FillDriveBox(const std::vector<DriveBoxEntry>& entries) override;
   void ShowDriveEntry(int index) override { drive_box1_.Select(index); }
-  void RepaintDriveBox() override { RedrawWindow(drive_box1_.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+  void RepaintDriveBox() override { drive_box1_.Repaint(); }
   void FillScanMenu(const std::vector<std::string>& captions) override;
   void PlaceWindows(const SettingsValues& values) override;
   void TakePlacement(SettingsValues& values) const override;
-  void SetCompletion(bool on) override;
+  void SetCompletion(bool on) override { input_completion_.SetOn(on); }
   void Close() override { PostMessageA(hwnd(), WM_CLOSE, 0, 0); }
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnCommand(int id, int code) override;
+  void OnContextMenu(POINT at) override { PopMainPopup(at); }
+  bool OnCloseQuery() override;
 
  private:
   void CreateControls();
@@ -46,13 +52,13 @@ class TForm1 final : public framework::Window, public MainWindowView {
   void FormGetMinMaxInfo(MINMAXINFO& info) const;
   void FormPaint();
   void FormCloseQuery();
-  void OnCommand(int id, int code);
   void PopMainPopup(POINT at);
   void OpenHelp(const char* page) const;
   void ShowAbout();
-  bool CompleteTyped(WPARAM character);
-  static LRESULT CALLBACK InputBoxProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  LRESULT OnQueryEndSession();
+  void OnEndSession(bool ending);
 
+  platform::Shell& shell_;
   Application* application_ = nullptr;
   framework::Window* chooser_ = nullptr;
   framework::Window* mini_ = nullptr;
@@ -60,9 +66,12 @@ class TForm1 final : public framework::Window, public MainWindowView {
 
   framework::Control label1_;
   framework::ComboBox combo_box1_;
-  framework::ComboBox drive_box1_;  // a ComboBoxEx: text and picture per drive
+  CompletingInputBox input_completion_;
+  framework::ComboBoxEx drive_box1_;
   framework::Button button1_;
   framework::Button button2_;
+  framework::ScopedBitmap go_picture_;
+  framework::ScopedBitmap scan_picture_;
 
   framework::PopupMenu pop_main_;
   framework::PopupMenu pop_scan_;
@@ -73,7 +82,7 @@ class TForm1 final : public framework::Window, public MainWindowView {
   int fixed_height_ = 0;
   int label_width_ = 36;
   int strip_width_ = 41;
-  bool completion_ = false;
+  // The exit save runs once, whether the window closes or the session ends.
 };
 
 }  // namespace vyr

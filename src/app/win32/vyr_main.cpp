@@ -2,7 +2,6 @@
 // message loop.
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "app/application.h"
 #include "app/win32/about_box.h"
@@ -11,7 +10,6 @@
 #include "platform/win32/shell.h"
 #include "app/command_line.h"
 #include "framework/dialogs.h"
-#include "framework/pictures.h"
 #include "resource_ids.h"
 #include "index/win32/scan_progress_window.h"
 #include "jump/win32/decide.h"
@@ -77,16 +75,19 @@ int Run() {
   HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VYR));
 
   std::unique_ptr<Application> application;
-  TForm1 form1;
+  // The windows reach other programs through the one shell, on behalf of
+  // the main window.
+  platform::Win32Shell shell;
+  TForm1 form1(shell);
   TForm2 form2;
-  TForm3 form3;
+  TForm3 form3(shell);
   PlaceholderWindow form4;
   TForm5 form5([&application] { return application && application->scanning(); });
   PlaceholderWindow form6;
   PlaceholderWindow form7;
   form1.Create(icon);
   form2.Create(form1.hwnd());
-  form3.Create(form1.hwnd(), framework::LoadPicture(IDB_ABOUT, RGB(0, 0, 0), RGB(0, 0, 0)));
+  form3.Create(form1.hwnd());
   form4.Create("TForm4", form1.hwnd());
   form5.Create();
   form6.Create("TForm6", form1.hwnd());
@@ -94,7 +95,6 @@ int Run() {
   form1.SetOtherWindows(&form2, &form4);
   form1.SetAboutBox(&form3);
 
-  platform::Win32Shell shell;
   shell.SetOwner(form1.hwnd());
   WarningBoxOf warnings(form1);
   const auto lister = platform::MakeDirectoryLister();
@@ -107,8 +107,6 @@ int Run() {
       ProgramPath(), platform::ProgramDirectory());
   form1.SetApplication(application.get());
   application->Start(SplitCommandLine(GetCommandLineA()));
-  DragAcceptFiles(form1.hwnd(), TRUE);
-  DragAcceptFiles(form4.hwnd(), TRUE);
   form1.Show();
   UpdateWindow(form1.hwnd());
   const int code = framework::RunMessageLoop();

@@ -91,10 +91,6 @@ void TForm5::SetBusyCursor(bool busy) {
 
 LRESULT TForm5::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_CLOSE:
-      if (!FormCloseQuery()) return 0;
-      Hide();
-      return 0;
     case WM_SETCURSOR:
       if (scanning_()) {
         SetBusyCursor(true);
@@ -104,7 +100,7 @@ LRESULT TForm5::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     default:
       break;
   }
-  return Default(message, wparam, lparam);
+  return Window::OnMessage(message, wparam, lparam);
 }
 
 }  // namespace vyr

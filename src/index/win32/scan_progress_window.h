@@ -30,10 +30,11 @@ class TForm5 final : public framework::Window, public ScanView {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  // The window does not close while a scan runs.
+  bool OnCloseQuery() override { return !scanning_(); }
 
  private:
   void PaintNow();
-  bool FormCloseQuery() const { return !scanning_(); }
 
   std::function<bool()> scanning_;
   framework::Control label2_;  // the path

@@ -34,8 +34,8 @@ bool TForm2::Create(HWND owner) {
   bit_btn1_.Attach(CreateControl(hwnd(), {"BUTTON", texts::kChooserGo,
                                           WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 93, 25, IDOK,
                                           framework::BoldUiFont(12)}));
-  bit_btn1_.SetPicture(framework::LoadPicture(IDB_GO, VYR_PICTURE_KEY_COLOUR,
-                                              GetSysColor(COLOR_BTNFACE)));
+  go_picture_ = framework::LoadPicture(IDB_GO, VYR_PICTURE_KEY_COLOUR, GetSysColor(COLOR_BTNFACE));
+  bit_btn1_.SetPicture(go_picture_.get());
   bit_btn2_.Attach(CreateControl(
       hwnd(), {"BUTTON", texts::kChooserCancel, WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 93, 25, IDCANCEL}));
   FormResize();
@@ -62,8 +62,7 @@ void TForm2::FormShow() {
 }
 
 void TForm2::FormResize() {
-  RECT client = {};
-  GetClientRect(hwnd(), &client);
+  const RECT client = ClientRect();
   const int width = client.right;
   const int height = client.bottom;
   list_box1_.Move(0, 0, width, height - kStripHeight);
@@ -77,19 +76,17 @@ LRESULT TForm2::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SIZE:
       FormResize();
       return 0;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == kListBoxId && HIWORD(wparam) == LBN_DBLCLK) {
-        ListBox1DblClick();
-      } else if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
-        EndModal(LOWORD(wparam));
-      }
-      return 0;
-    case WM_CLOSE:
-      EndModal(IDCANCEL);
-      return 0;
     default:
-      return Default(message, wparam, lparam);
+      return Window::OnMessage(message, wparam, lparam);
   }
+}
+
+void TForm2::OnCommand(int id, int code) {
+  if (id == kListBoxId && code == LBN_DBLCLK) {
+    ListBox1DblClick();
+    return;
+  }
+  Window::OnCommand(id, code);  // GO! and Cancel, Enter and Esc
 }
 
 }  // namespace vyr

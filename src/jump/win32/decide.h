@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/controls.h"
+#include "framework/scoped_handles.h"
 #include "framework/window.h"
 #include "jump/go_action.h"
 
@@ -14,15 +15,17 @@ class TForm2 final : public framework::Window, public ChooserView {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnCommand(int id, int code) override;
 
  private:
   void FormShow();
   void FormResize();
-  void ListBox1DblClick() { EndModal(IDOK); }
+  void ListBox1DblClick() { CloseWith(IDOK); }
 
   framework::ListBox list_box1_;
   framework::Button bit_btn1_;
   framework::Button bit_btn2_;
+  framework::ScopedBitmap go_picture_;
 };
 
 }  // namespace vyr

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/handle.h"
+#include "framework/scoped_handles.h"
 
 namespace vyr::platform {
 namespace {
@@ -14,7 +14,7 @@ class Win32DirectoryLister final : public DirectoryLister {
     WIN32_FIND_DATAA data;
     // The basic information level and large fetches give the same entries as
     // FindFirstFileA, with fewer round trips on real drives.
-    win32::ScopedFind find(FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &data,
+    framework::ScopedFind find(FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &data,
                                             FindExSearchNameMatch, nullptr,
                                             FIND_FIRST_EX_LARGE_FETCH));
     if (!find.valid()) return false;
@@ -25,7 +25,7 @@ class Win32DirectoryLister final : public DirectoryLister {
   }
 
   std::optional<FileIdentity> Identity(const std::string& path) override {
-    win32::ScopedFile file(CreateFileA(path.c_str(), 0,
+    framework::ScopedFile file(CreateFileA(path.c_str(), 0,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info;

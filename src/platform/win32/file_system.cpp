@@ -6,13 +6,13 @@
 #include <limits>
 #include <vector>
 
-#include "platform/win32/handle.h"
+#include "framework/scoped_handles.h"
 
 namespace vyr::platform {
 namespace {
 
 bool WriteComplete(const std::string& path, std::string_view content) {
-  win32::ScopedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  framework::ScopedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return false;
   while (!content.empty()) {
@@ -30,7 +30,7 @@ class Win32FileSystem final : public FileSystem {
  public:
   bool ReadWholeFile(const std::string& path, ByteBuffer& content,
                      ReadObserver* observer) override {
-    win32::ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    framework::ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid()) return false;
     LARGE_INTEGER size_read;
