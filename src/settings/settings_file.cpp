@@ -47,45 +47,11 @@ class CopyBeside {
 
 }  // namespace
 
-std::string SettingsCopyPath(const std::string& file_path) {
-  return file_path + ".new";
-}
+SettingsWriteError::SettingsWriteError(const std::string& path)
+    : std::runtime_error(CannotWriteText(path)) {}
 
 SettingsFile::SettingsFile(std::string path, SettingsStore store)
     : profile_(store.open_profile(path)), path_(std::move(path)), store_(std::move(store)) {}
-
-void SettingsFile::WriteThroughCopy(const std::function<void(SettingsFile& copy)>& writes) {
-  if (store_.files == nullptr) {
-    writes(*this);
-    return;
-  }
-  platform::FileSystem& files = *store_.files;
-  // File operations must meet the very file that the profile functions use.
-  const std::string target = platform::ProfileFilePath(path_);
-  CopyBeside copy(files, SettingsCopyPath(target));
-  const bool existed = !files.IsMissing(target);
-  // A copy left by a save that was cut short is stale: it goes first.
-  bool whole =
-      files.RemoveFile(copy.path()) && (!existed || files.CopyWholeFile(target, copy.path()));
-  if (whole) {
-    try {
-      SettingsFile copy_file(copy.path(), store_);
-      writes(copy_file);
-      copy_file.profile_->Flush();
-    } catch (const SettingsWriteError&) {
-      whole = false;
-    }
-  }
-  // Writes that made no file where there was none leave nothing to put in place.
-  if (whole && (existed || !files.IsMissing(copy.path()))) {
-    whole = files.MoveOver(copy.path(), target);
-  }
-  if (!whole) throw SettingsWriteError(path_);
-  copy.Placed();
-}
-
-SettingsWriteError::SettingsWriteError(const std::string& path)
-    : std::runtime_error(CannotWriteText(path)) {}
 
 std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
                                      std::string_view fallback) {
@@ -121,6 +87,40 @@ void SettingsFile::WriteBool(std::string_view section, std::string_view key, boo
 void SettingsFile::WriteShortcut(std::string_view section, std::string_view key,
                                  KeyCombination value) {
   WriteString(section, key, ShortcutToText(value));
+}
+
+void SettingsFile::WriteThroughCopy(const std::function<void(SettingsFile& copy)>& writes) {
+  if (store_.files == nullptr) {
+    writes(*this);
+    return;
+  }
+  platform::FileSystem& files = *store_.files;
+  // File operations must meet the very file that the profile functions use.
+  const std::string target = platform::ProfileFilePath(path_);
+  CopyBeside copy(files, SettingsCopyPath(target));
+  const bool existed = !files.IsMissing(target);
+  // A copy left by a save that was cut short is stale: it goes first.
+  bool whole =
+      files.RemoveFile(copy.path()) && (!existed || files.CopyWholeFile(target, copy.path()));
+  if (whole) {
+    try {
+      SettingsFile copy_file(copy.path(), store_);
+      writes(copy_file);
+      copy_file.profile_->Flush();
+    } catch (const SettingsWriteError&) {
+      whole = false;
+    }
+  }
+  // Writes that made no file where there was none leave nothing to put in place.
+  if (whole && (existed || !files.IsMissing(copy.path()))) {
+    whole = files.MoveOver(copy.path(), target);
+  }
+  if (!whole) throw SettingsWriteError(path_);
+  copy.Placed();
+}
+
+std::string SettingsCopyPath(const std::string& file_path) {
+  return file_path + ".new";
 }
 
 SettingsFile OpenSettingsFile(std::string path) {

@@ -102,8 +102,9 @@ void WriteAllSettings(SettingsFile& file, const SettingsValues& values,
 void ExitSave(SettingsFile& file, const SettingsValues& values,
               const std::vector<std::string>& history) {
   try {
-    // One key at a time into the file itself, a crash midway would leave it
-    // half old and half new, or cut short, and the Command list with it.
+    // Key by key into the file itself, a save cut short by a crash or a power
+    // cut could leave it half old and half new, or truncated and the Command
+    // list lost.
     file.WriteThroughCopy([&](SettingsFile& copy) { WriteAllSettings(copy, values, history); });
   } catch (const SettingsWriteError&) {
     // Nothing is shown at exit: the window closes all the same.
