@@ -1,5 +1,6 @@
 #include "commands/command_list.h"
 
+#include <algorithm>
 #include <string>
 
 #include "commands/commands_texts.h"
@@ -31,7 +32,7 @@ CommandEntry& CommandList::Add(CommandEntry entry) {
 }
 
 void CommandList::Load(SettingsFile& file) {
-  const int count = file.ReadInteger(kSection, "NUM", 0);
+  const int count = std::min(file.ReadInteger(kSection, "NUM", 0), kMostCommandsRead);
   entries_.clear();
   if (count == 0) {
     entries_ = DefaultEntries();

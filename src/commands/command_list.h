@@ -14,6 +14,10 @@ namespace vyr {
 inline constexpr int kCommandHotKeyBase = 4096;
 // The launch-menu item of the entry at position p carries this plus p.
 inline constexpr int kLaunchMenuTagBase = 9000;
+// A hand-edited file may claim any count; no more entries than this are read,
+// so that a start-up cannot be made to read keys for hours. A launch menu of
+// a thousand commands is already past use.
+inline constexpr int kMostCommandsRead = 1024;
 
 class CommandList {
  public:
@@ -33,7 +37,8 @@ class CommandList {
   void Clear() { entries_.clear(); }
 
   // COMMANDS NUM = 0 or absent gives the default list (nothing is written);
-  // a negative count gives an empty list.
+  // a negative count gives an empty list, a count above kMostCommandsRead
+  // that many entries.
   void Load(SettingsFile& file);
   // Raises SettingsWriteError; keys written before the failure stay.
   void Save(SettingsFile& file) const;

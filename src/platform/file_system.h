@@ -48,6 +48,22 @@ class FileSystem {
   // all are complete renames them over the old ones, in order: a failure
   // leaves the previous files as they were.
   virtual bool ReplaceFiles(std::span<const FileWrite> files) = 0;
+
+  // What a settings save through a copy needs. A file system that only reads
+  // and replaces whole files fails them all and calls every path present.
+
+  // True only when nothing stands at `path`; a path that cannot be looked at
+  // for another reason counts as present.
+  virtual bool IsMissing(const std::string& /*path*/) { return false; }
+  // Makes `to` a copy of the file `from`, over whatever file was there.
+  virtual bool CopyWholeFile(const std::string& /*from*/, const std::string& /*to*/) {
+    return false;
+  }
+  // Puts the file `from` in the place of `to` with one rename, once its bytes
+  // are on the disk: `to` is then either its old self or all of `from`.
+  virtual bool MoveOver(const std::string& /*from*/, const std::string& /*to*/) { return false; }
+  // True when no file is left at `path` (a missing one included).
+  virtual bool RemoveFile(const std::string& /*path*/) { return false; }
 };
 
 FileSystem& RealFileSystem();

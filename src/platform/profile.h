@@ -24,10 +24,19 @@ class Profile {
   // of its section and a new section at the end of the file; false on failure.
   virtual bool WriteString(std::string_view section, std::string_view key,
                            std::string_view value) = 0;
+
+  // Sees that every write so far has reached the file itself: a platform that
+  // keeps profile files in a cache may write them out late.
+  virtual void Flush() {}
 };
 
 // The profile file at `path` (Windows: GetPrivateProfileStringA and
 // WritePrivateProfileStringA; Linux: our own file rules).
 std::unique_ptr<Profile> OpenProfile(std::string path);
+
+// The file that the profile functions read and write for `path`, for file
+// operations that must meet the same file (Windows looks for a bare name in
+// its own directory).
+std::string ProfileFilePath(const std::string& path);
 
 }  // namespace vyr::platform

@@ -25,10 +25,33 @@ std::string OneLine(std::string_view value) {
   return line;
 }
 
+// Removes the copy unless it has taken the file's place.
+class CopyBeside {
+ public:
+  CopyBeside(platform::FileSystem& files, std::string path)
+      : files_(files), path_(std::move(path)) {}
+  ~CopyBeside() {
+    if (!placed_) files_.RemoveFile(path_);
+  }
+  CopyBeside(const CopyBeside&) = delete;
+  CopyBeside& operator=(const CopyBeside&) = delete;
+
+  const std::string& path() const { return path_; }
+  void Placed() { placed_ = true; }
+
+ private:
+  platform::FileSystem& files_;
+  std::string path_;
+  bool placed_ = false;
+};
+
 }  // namespace
 
 SettingsWriteError::SettingsWriteError(const std::string& path)
     : std::runtime_error(CannotWriteText(path)) {}
+
+SettingsFile::SettingsFile(std::string path, SettingsStore store)
+    : profile_(store.open_profile(path)), path_(std::move(path)), store_(std::move(store)) {}
 
 std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
                                      std::string_view fallback) {
@@ -66,8 +89,43 @@ void SettingsFile::WriteShortcut(std::string_view section, std::string_view key,
   WriteString(section, key, ShortcutToText(value));
 }
 
+void SettingsFile::WriteThroughCopy(const std::function<void(SettingsFile& copy)>& writes) {
+  if (store_.files == nullptr) {
+    writes(*this);
+    return;
+  }
+  platform::FileSystem& files = *store_.files;
+  // File operations must meet the very file that the profile functions use.
+  const std::string target = platform::ProfileFilePath(path_);
+  CopyBeside copy(files, SettingsCopyPath(target));
+  const bool existed = !files.IsMissing(target);
+  // A copy left by a save that was cut short is stale: it goes first.
+  bool whole =
+      files.RemoveFile(copy.path()) && (!existed || files.CopyWholeFile(target, copy.path()));
+  if (whole) {
+    try {
+      SettingsFile copy_file(copy.path(), store_);
+      writes(copy_file);
+      copy_file.profile_->Flush();
+    } catch (const SettingsWriteError&) {
+      whole = false;
+    }
+  }
+  // Writes that made no file where there was none leave nothing to put in place.
+  if (whole && (existed || !files.IsMissing(copy.path()))) {
+    whole = files.MoveOver(copy.path(), target);
+  }
+  if (!whole) throw SettingsWriteError(path_);
+  copy.Placed();
+}
+
+std::string SettingsCopyPath(const std::string& file_path) {
+  return file_path + ".new";
+}
+
 SettingsFile OpenSettingsFile(std::string path) {
-  return SettingsFile(platform::OpenProfile(path), path);
+  return SettingsFile(std::move(path),
+                      SettingsStore{&platform::OpenProfile, &platform::RealFileSystem()});
 }
 
 namespace {

@@ -1,11 +1,13 @@
 // The settings file: typed reads with defaults, and writes that raise.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "platform/file_system.h"
 #include "platform/profile.h"
 #include "settings/shortcut_text.h"
 
@@ -17,8 +19,19 @@ class SettingsWriteError : public std::runtime_error {
   explicit SettingsWriteError(const std::string& path);
 };
 
+// Where a settings file lives: how a profile is opened on a path, and the
+// file operations that let a save go through a copy of the file.
+struct SettingsStore {
+  std::function<std::unique_ptr<platform::Profile>(std::string path)> open_profile;
+  platform::FileSystem* files = nullptr;
+};
+
 class SettingsFile {
  public:
+  // The file at `path` of `store`.
+  SettingsFile(std::string path, SettingsStore store);
+  // One profile with no file behind it (a profile in memory): a write through
+  // a copy writes it directly, as nothing there can be left half-written.
   SettingsFile(std::unique_ptr<platform::Profile> profile, std::string path)
       : profile_(std::move(profile)), path_(std::move(path)) {}
 
@@ -40,10 +53,21 @@ class SettingsFile {
   void WriteBool(std::string_view section, std::string_view key, bool value);
   void WriteShortcut(std::string_view section, std::string_view key, KeyCombination value);
 
+  // All or nothing: `writes` go to a copy of the file beside it, which takes
+  // the file's place with one rename once every write is done, so that the
+  // file is at any moment either as it was or as all the writes leave it. A
+  // missing file gives an empty copy. Raises SettingsWriteError when any step
+  // fails; the file then stays as it was and the copy is removed.
+  void WriteThroughCopy(const std::function<void(SettingsFile& copy)>& writes);
+
  private:
   std::unique_ptr<platform::Profile> profile_;
   std::string path_;
+  SettingsStore store_;
 };
+
+// The copy that a write through a copy makes of the file `file_path`.
+std::string SettingsCopyPath(const std::string& file_path);
 
 // The settings file at `path`.
 SettingsFile OpenSettingsFile(std::string path);

@@ -102,7 +102,10 @@ void WriteAllSettings(SettingsFile& file, const SettingsValues& values,
 void ExitSave(SettingsFile& file, const SettingsValues& values,
               const std::vector<std::string>& history) {
   try {
-    WriteAllSettings(file, values, history);
+    // Key by key into the file itself, a save cut short by a crash or a power
+    // cut could leave it half old and half new, or truncated and the Command
+    // list lost.
+    file.WriteThroughCopy([&](SettingsFile& copy) { WriteAllSettings(copy, values, history); });
   } catch (const SettingsWriteError&) {
     // Nothing is shown at exit: the window closes all the same.
   }

@@ -42,7 +42,8 @@ std::vector<std::string> ReadHistoryEntries(SettingsFile& file, int limit);
 void WriteAllSettings(SettingsFile& file, const SettingsValues& values,
                       const std::vector<std::string>& history);
 
-// The exit save: as above, a failure swallowed so that the close goes on.
+// The exit save: as above, all or nothing through a copy of the file, a
+// failure swallowed so that the close goes on.
 void ExitSave(SettingsFile& file, const SettingsValues& values,
               const std::vector<std::string>& history);
 

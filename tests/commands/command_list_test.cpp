@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "commands/commands_texts.h"
 #include "fakes/fake_profile.h"
 
@@ -98,6 +100,47 @@ TEST_F(CommandListTest, FailedSaveRaisesAndKeepsWhatWasWritten) {
   profile->writes_before_failure = 2;
   EXPECT_THROW(list.Save(*file), SettingsWriteError);
   EXPECT_EQ(profile->written.size(), 2u);
+}
+
+// Reads from a profile in memory and gives up after `reads_left` reads, so
+// that a load that does not stop fails at once instead of running for hours.
+class ReadLimitedProfile final : public platform::Profile {
+ public:
+  test::FakeProfile inner;
+  int reads_left = 0;
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view fallback) override {
+    if (reads_left-- == 0) throw std::runtime_error("the load reads without end");
+    return inner.ReadString(section, key, fallback);
+  }
+  bool WriteString(std::string_view section, std::string_view key,
+                   std::string_view value) override {
+    return inner.WriteString(section, key, value);
+  }
+};
+
+TEST(CommandListBound, AHugeCountLoadsTheBoundedNumberOfEntries) {
+  struct Case {
+    const char* num;
+    std::size_t size;
+  };
+  const Case cases[] = {
+      {"1023", 1023}, {"1024", 1024}, {"1025", 1024}, {"2000000000", 1024}, {"0x7FFFFFFF", 1024}};
+  for (const Case& c : cases) {
+    auto owned = std::make_unique<ReadLimitedProfile>();
+    ReadLimitedProfile& profile = *owned;
+    profile.inner.values = {{"COMMANDS/NUM", c.num},
+                            {"COMMANDS/DESCRIPTION1022", "kept"},
+                            {"COMMANDS/DESCRIPTION1024", "beyond the bound"}};
+    profile.reads_left = 1 + 5 * kMostCommandsRead;
+    SettingsFile file(std::move(owned), "vyr.INI");
+    CommandList list;
+    ASSERT_NO_THROW(list.Load(file)) << c.num;
+    ASSERT_EQ(list.size(), c.size) << c.num;
+    EXPECT_EQ(list[1022].title, "kept");
+    EXPECT_EQ(list.At(1024), nullptr);
+  }
 }
 
 TEST_F(CommandListTest, PositionsOutsideTheListHaveNoEntry) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/file_system.h"
+#include "support/file_hold.h"
 #include "support/test_tree.h"
 
 namespace vyr {
@@ -142,6 +143,25 @@ TEST_F(ProfileTest, FileWithoutLineEndAtTheEndTakesNewKeys) {
   ASSERT_TRUE(profile->WriteString("S", "B", "2"));
   EXPECT_EQ(Read("S", "A"), "1");
   EXPECT_EQ(Read("S", "B"), "2");
+}
+
+// A file that is there but cannot be read now must fail the write: writing
+// the one key as if the file were missing would lose every other key.
+TEST_F(ProfileTest, FileThatCannotBeReadIsNotReplacedByTheOneKey) {
+  const std::string kept = "[COMMANDS]\r\nNUM=1\r\nDESCRIPTION0=mine\r\n";
+  SetFile(kept);
+  {
+    test::FileHold hold(path);  // another program holds the file
+    ASSERT_TRUE(hold.held());
+    EXPECT_FALSE(profile->WriteString("DESKTOP", "MAINTOP", "1"));
+  }
+  EXPECT_EQ(FileText(), kept);
+
+  test::TestTree tree;  // a folder where the file should be
+  tree.MakeDirectory("vyr.INI");
+  const auto folder = platform::OpenProfile(tree.Root() + "vyr.INI");
+  EXPECT_FALSE(folder->WriteString("DESKTOP", "MAINTOP", "1"));
+  EXPECT_EQ(folder->ReadString("DESKTOP", "MAINTOP", "<default>"), "<default>");
 }
 
 }  // namespace

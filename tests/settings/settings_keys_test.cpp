@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_profile.h"
+#include "platform/file_system.h"
+#include "support/test_tree.h"
 
 namespace vyr {
 namespace {
@@ -125,6 +127,46 @@ TEST_F(SettingsKeysTest, ExitSaveLeavesHigherHistoryKeysAndSwallowsFailures) {
   EXPECT_EQ(profile->written.size(), 3u);
   profile->writes_before_failure = 0;
   EXPECT_THROW(WriteAllSettings(*file, SettingsValues{}, {}), SettingsWriteError);
+}
+
+// Under Wine this holds the platform's profile functions, file copy and
+// rename to the same rules.
+TEST(ExitSaveOnDisk, ReplacesTheFileWholeOrNotAtAll) {
+  test::TestTree tree;
+  const std::string path = tree.Root() + "vyr.INI";
+  tree.MakeFile("vyr.INI",
+                "[DESKTOP]\r\nMAINTOP=5\r\n[COMMANDS]\r\nNUM=1\r\nDESCRIPTION0=mine\r\n");
+  SettingsValues values;
+  values.main_top = 77;
+  {
+    SettingsFile file = OpenSettingsFile(path);
+    ExitSave(file, values, {"h1"});
+  }
+  SettingsFile file = OpenSettingsFile(path);
+  EXPECT_EQ(file.ReadInteger("DESKTOP", "MAINTOP", 0), 77);
+  EXPECT_EQ(file.ReadString("HISTORY", "1"), "h1");
+  EXPECT_EQ(file.ReadString("COMMANDS", "DESCRIPTION0"), "mine");
+  EXPECT_TRUE(platform::RealFileSystem().IsMissing(SettingsCopyPath(path)));
+
+  // A copy that cannot be made fails the save, which leaves the file alone.
+  ByteBuffer before;
+  ASSERT_TRUE(platform::RealFileSystem().ReadWholeFile(path, before));
+  tree.MakeDirectory("vyr.INI.new");
+  values.main_top = 88;
+  EXPECT_NO_THROW(ExitSave(file, values, {"h2"}));
+  ByteBuffer after;
+  ASSERT_TRUE(platform::RealFileSystem().ReadWholeFile(path, after));
+  EXPECT_EQ(after.view(), before.view());
+}
+
+TEST(ExitSaveOnDisk, MissingFileIsCreated) {
+  test::TestTree tree;
+  const std::string path = tree.Root() + "new.INI";
+  SettingsFile file = OpenSettingsFile(path);
+  ExitSave(file, SettingsValues{}, {});
+  EXPECT_EQ(file.ReadInteger("DESKTOP", "MAINTOP", 0), 10);
+  EXPECT_EQ(file.ReadString("HISTORY", "NUM"), "0");
+  EXPECT_TRUE(platform::RealFileSystem().IsMissing(SettingsCopyPath(path)));
 }
 
 TEST(DefaultSettingsPath, ExtensionReplacedOrAppended) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <vector>
 
@@ -113,6 +114,38 @@ class PosixFileSystem final : public FileSystem {
     }
     if (!renames.empty()) SyncDirectoryOf(renames.front().second);
     return complete;
+  }
+
+  bool IsMissing(const std::string& path) override {
+    const std::optional<std::string> native = posix::ToNativePath(path);
+    struct stat st {};
+    return native && stat(native->c_str(), &st) != 0 && errno == ENOENT;
+  }
+
+  bool CopyWholeFile(const std::string& from, const std::string& to) override {
+    ByteBuffer content;
+    const std::optional<std::string> native_to = posix::ToNativePath(to);
+    return native_to && ReadWholeFile(from, content, nullptr) &&
+           WriteComplete(*native_to, content.view());
+  }
+
+  bool MoveOver(const std::string& from, const std::string& to) override {
+    const std::optional<std::string> native_from = posix::ToNativePath(from);
+    const std::optional<std::string> native_to = posix::ToNativePath(to);
+    if (!native_from || !native_to) return false;
+    {
+      // The rename must never put a name on bytes still on their way.
+      Descriptor fd(open(native_from->c_str(), O_RDONLY | O_CLOEXEC));
+      if (fd.get() < 0 || fsync(fd.get()) != 0) return false;
+    }
+    if (rename(native_from->c_str(), native_to->c_str()) != 0) return false;
+    SyncDirectoryOf(*native_to);
+    return true;
+  }
+
+  bool RemoveFile(const std::string& path) override {
+    const std::optional<std::string> native = posix::ToNativePath(path);
+    return native && (unlink(native->c_str()) == 0 || errno == ENOENT);
   }
 };
 

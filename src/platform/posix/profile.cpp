@@ -22,7 +22,11 @@ class PosixProfile final : public Profile {
   bool WriteString(std::string_view section, std::string_view key,
                    std::string_view value) override {
     ByteBuffer text;
-    RealFileSystem().ReadWholeFile(path_, text);  // a missing file starts empty
+    // Only a missing file starts empty: one that is there but cannot be read
+    // now (locked, a read error) would lose every other key.
+    if (!RealFileSystem().ReadWholeFile(path_, text) && !RealFileSystem().IsMissing(path_)) {
+      return false;
+    }
     const std::string changed = SetIniValue(text.view(), section, key, value);
     const FileWrite write{path_, changed};
     return RealFileSystem().ReplaceFiles({&write, 1});
@@ -36,6 +40,10 @@ class PosixProfile final : public Profile {
 
 std::unique_ptr<Profile> OpenProfile(std::string path) {
   return std::make_unique<PosixProfile>(std::move(path));
+}
+
+std::string ProfileFilePath(const std::string& path) {
+  return path;
 }
 
 }  // namespace vyr::platform

@@ -78,6 +78,33 @@ class Win32FileSystem final : public FileSystem {
     }
     return complete;
   }
+
+  bool IsMissing(const std::string& path) override {
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+  }
+
+  bool CopyWholeFile(const std::string& from, const std::string& to) override {
+    return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+  }
+
+  bool MoveOver(const std::string& from, const std::string& to) override {
+    {
+      // The rename must never put a name on bytes still on their way.
+      win32::ScopedFile file(CreateFileA(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+      if (!file.valid() || !FlushFileBuffers(file.get())) return false;
+    }
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
+
+  bool RemoveFile(const std::string& path) override {
+    if (DeleteFileA(path.c_str())) return true;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+  }
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "base/sjis.h"
+
 namespace vyr::platform {
 namespace {
 
@@ -24,6 +26,11 @@ class Win32Profile final : public Profile {
                                       std::string(value).c_str(), path_.c_str()) != 0;
   }
 
+  void Flush() override {
+    // Three nulls are the documented flush; its result says nothing useful.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
+  }
+
  private:
   std::string path_;
 };
@@ -32,6 +39,20 @@ class Win32Profile final : public Profile {
 
 std::unique_ptr<Profile> OpenProfile(std::string path) {
   return std::make_unique<Win32Profile>(std::move(path));
+}
+
+std::string ProfileFilePath(const std::string& path) {
+  // The profile functions take a name without any folder part from the
+  // Windows directory; a drive-relative "c:name" is not such a name.
+  const bool bare = FindChar(path, '\\') == kNotFound && FindChar(path, '/') == kNotFound &&
+                    !(path.size() >= 2 && path[1] == ':');
+  if (!bare || path.empty()) return path;
+  char directory[MAX_PATH + 1] = {};
+  const UINT length = GetWindowsDirectoryA(directory, sizeof directory);
+  if (length == 0 || length > MAX_PATH) return path;
+  std::string file(directory, length);
+  if (FindLastChar(file, '\\') != file.size() - 1) file += '\\';
+  return file + path;
 }
 
 }  // namespace vyr::platform
