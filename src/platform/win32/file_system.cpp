@@ -92,7 +92,7 @@ class Win32FileSystem final : public FileSystem {
   bool MoveOver(const std::string& from, const std::string& to) override {
     {
       // The rename must never put a name on bytes still on their way.
-      win32::ScopedFile file(CreateFileA(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+      framework::ScopedFile file(CreateFileA(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
       if (!file.valid() || !FlushFileBuffers(file.get())) return false;
     }
