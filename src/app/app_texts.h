@@ -3,10 +3,6 @@
 
 namespace vyr::texts {
 
-// ドライブをスキャンする
-inline constexpr char kScanDriveSuffix[] =
-    "\x83\x68\x83\x89\x83\x43\x83\x75\x82\xF0\x83\x58\x83\x4C\x83\x83\x83\x93\x82\xB7\x82\xE9";
-
 inline constexpr char kApplicationTitle[] = "Vyr for Windows9x/2K/XP";
 
 }  // namespace vyr::texts

@@ -1,6 +1,6 @@
 #include "app/application.h"
 
-#include "app/drive_entries.h"
+#include "session/drive_entries.h"
 #include "settings/settings_keys.h"
 
 namespace vyr {
@@ -18,7 +18,8 @@ Application::Application(ApplicationViews views, ApplicationServices services,
       run_(session_.commands, session_.history, session_.settings, session_.mode, views.shell,
            views.warnings, views.main),
       go_(session_.index, drives_, session_.history, session_.settings, run_, views.chooser,
-          views.shell, views.warnings) {}
+          views.shell, views.warnings),
+      go_button_(go_, session_.history, views.main, views.mini) {}
 
 void Application::Start(const std::vector<std::string>& args) {
   drives_.Fill(services_.drives.List());
@@ -74,11 +75,6 @@ void Application::ScanAndExit() {
   for (char letter : options_.scan_drives) scans_.ScanGivenDrive(letter);
   first_paint_done_ = true;
   views_.main.Close();
-}
-
-void Application::Go() {
-  go_.Go(views_.main.InputText(), views_.mini.InputText());
-  views_.main.ShowHistory(session_.history.Entries());
 }
 
 void Application::OnEscape() {

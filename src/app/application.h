@@ -8,14 +8,15 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/drive_scans.h"
-#include "app/drive_selection.h"
-#include "app/main_window_view.h"
-#include "app/session.h"
-#include "desktop/mini_window_view.h"
+#include "session/drive_scans.h"
+#include "session/drive_selection.h"
+#include "ui/main_window_view.h"
+#include "session/session.h"
+#include "ui/mini_window_view.h"
 #include "index/index_store.h"
 #include "index/scanner.h"
 #include "jump/go_action.h"
+#include "jump/go_button.h"
 #include "platform/drives.h"
 #include "platform/shell.h"
 #include "platform/volumes.h"
@@ -55,7 +56,7 @@ class Application {
 
   // Runs on every paint of the main window.
   void OnPaint();
-  void Go();
+  void Go() { go_button_.Press(); }
   void ScanShownDrive() { scans_.ScanShownDrive(); }
   void ScanFromMenu(std::size_t position) { scans_.ScanFromMenu(position); }
   // The user picked entry `position` of the drive box.
@@ -86,6 +87,7 @@ class Application {
   DriveScans scans_;
   ExpandAndRun run_;
   GoAction go_;
+  GoButton go_button_;
 
   StartupOptions options_;
   std::unique_ptr<SettingsFile> settings_file_;

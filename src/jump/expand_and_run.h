@@ -8,6 +8,7 @@
 #include "jump/history.h"
 #include "platform/shell.h"
 #include "settings/settings_values.h"
+#include "ui/main_window_control.h"
 
 namespace vyr {
 
@@ -17,13 +18,6 @@ struct RunMode {
   // The entry that GO starts in tray mode and in one-shot mode; may be no
   // position of the list at all (a bad /o value), which starts nothing.
   long long current_command = 0;
-};
-
-class MainWindowControl {
- public:
-  virtual ~MainWindowControl() = default;
-  // Closes the main window, which ends the program with the exit save.
-  virtual void Close() = 0;
 };
 
 class ExpandAndRun {

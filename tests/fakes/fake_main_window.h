@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_view.h"
+#include "ui/main_window_view.h"
 #include "fakes/effect_log.h"
 
 namespace vyr::test {

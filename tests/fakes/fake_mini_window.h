@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "desktop/mini_window_view.h"
+#include "ui/mini_window_view.h"
 
 namespace vyr::test {
 

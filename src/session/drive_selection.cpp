@@ -1,8 +1,8 @@
-#include "app/drive_selection.h"
+#include "session/drive_selection.h"
 
 #include <cctype>
 
-#include "app/drive_entries.h"
+#include "session/drive_entries.h"
 
 namespace vyr {
 namespace {

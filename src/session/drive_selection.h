@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/drive_box_view.h"
+#include "ui/drive_box_view.h"
 #include "index/index_store.h"
 #include "index/loaded_index.h"
 #include "jump/go_action.h"

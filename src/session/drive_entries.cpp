@@ -1,8 +1,8 @@
-#include "app/drive_entries.h"
+#include "session/drive_entries.h"
 
 #include <cctype>
 
-#include "app/app_texts.h"
+#include "session/session_texts.h"
 #include "base/sjis.h"
 
 namespace vyr {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/drive_box_view.h"
-#include "jump/expand_and_run.h"
 #include "settings/settings_values.h"
+#include "ui/drive_box_view.h"
+#include "ui/main_window_control.h"
 
 namespace vyr {
 

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "app/drive_selection.h"
+#include "session/drive_selection.h"
 #include "index/scanner.h"
 #include "settings/settings_values.h"
 

@@ -1,4 +1,4 @@
-#include "app/drive_scans.h"
+#include "session/drive_scans.h"
 
 #include <cctype>
 
