@@ -19,7 +19,13 @@ Application::Application(ApplicationViews views, ApplicationServices services,
            views.warnings, views.main),
       go_(session_.index, drives_, session_.history, session_.settings, run_, views.chooser,
           views.shell, views.warnings),
-      go_button_(go_, session_.history, views.main, views.mini) {}
+      go_button_(go_, session_.history, views.main, views.mini),
+      tray_menus_(session_.commands, session_.history, views.menus, views.mini),
+      hot_keys_(services_.hot_keys, session_.settings, session_.commands),
+      tray_mode_(session_, TrayModeViews{views.main, views.tray, views.about}, tray_menus_,
+                 hot_keys_, go_button_),
+      mini_window_(session_, MiniWindowViews{views.mini, views.main, views.tray},
+                   MiniWindowParts{tray_menus_, hot_keys_, go_button_, run_, scans_, drives_}) {}
 
 void Application::Start(const std::vector<std::string>& args) {
   drives_.Fill(services_.drives.List());
@@ -40,6 +46,7 @@ void Application::Start(const std::vector<std::string>& args) {
   }
   views_.main.FillScanMenu(captions);
   session_.commands.Load(*settings_file_);
+  tray_mode_.AssignTrayMenus();
 }
 
 void Application::ReadSettings() {
@@ -48,6 +55,8 @@ void Application::ReadSettings() {
   ReadSettingsStep(file, ReadStep::kMainWindow, settings);
   ReadSettingsStep(file, ReadStep::kOptions, settings);
   views_.main.SetCompletion(settings.use_auto_complete);
+  views_.mini.SetCompletion(settings.use_auto_complete);
+  views_.mini.SetCloseInputMethod(settings.close_input_method);
   ReadSettingsStep(file, ReadStep::kOtherWindows, settings);
   views_.main.PlaceWindows(settings);
   session_.history.Assign(ReadHistoryEntries(file, settings.history_limit));
@@ -65,8 +74,8 @@ void Application::OnPaint() {
   }
   if (first_show_) {
     first_show_ = false;
-    // Tray mode comes with the tray icon; until then the window stays shown.
     first_paint_done_ = true;
+    if (session_.settings.tray_mode) tray_mode_.Enter();
   }
 }
 

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "session/drive_scans.h"
-#include "session/drive_selection.h"
-#include "ui/main_window_view.h"
-#include "session/session.h"
-#include "ui/mini_window_view.h"
+#include "desktop/hot_keys.h"
+#include "desktop/mini_window.h"
+#include "desktop/tray_icon_view.h"
+#include "desktop/tray_menus.h"
+#include "desktop/tray_mode.h"
 #include "index/index_store.h"
 #include "index/scanner.h"
 #include "jump/go_action.h"
@@ -20,7 +20,13 @@
 #include "platform/drives.h"
 #include "platform/shell.h"
 #include "platform/volumes.h"
+#include "session/drive_scans.h"
+#include "session/drive_selection.h"
+#include "session/session.h"
 #include "settings/settings_file.h"
+#include "ui/about_box_view.h"
+#include "ui/main_window_view.h"
+#include "ui/mini_window_view.h"
 #include "ui/warning_box.h"
 
 namespace vyr {
@@ -30,6 +36,9 @@ struct ApplicationViews {
   ChooserView& chooser;
   ScanView& scan;
   MiniWindowView& mini;
+  TrayIconView& tray;
+  TrayMenusView& menus;
+  AboutBoxView& about;
   platform::Shell& shell;
   WarningBox& warnings;
 };
@@ -41,6 +50,7 @@ struct ApplicationServices {
   platform::Drives& drives;
   platform::Volumes& volumes;
   SettingsFiles& settings_files;
+  HotKeyService& hot_keys;
   // When given, lets scans walk on several threads.
   ListerMaker more_listers = {};
 };
@@ -69,6 +79,8 @@ class Application {
   // without a close, or go on when the end is called off.
   void SaveSettings();
 
+  TrayMode& tray_mode() { return tray_mode_; }
+  MiniWindow& mini_window() { return mini_window_; }
   Session& session() { return session_; }
   const DriveSelection& drives() const { return drives_; }
   bool scanning() const { return scans_.scanning(); }
@@ -88,6 +100,10 @@ class Application {
   ExpandAndRun run_;
   GoAction go_;
   GoButton go_button_;
+  TrayMenus tray_menus_;
+  HotKeyRegistration hot_keys_;
+  TrayMode tray_mode_;
+  MiniWindow mini_window_;
 
   StartupOptions options_;
   std::unique_ptr<SettingsFile> settings_file_;

@@ -23,6 +23,7 @@ class MainWindowView : public MainWindowControl, public DriveBoxView {
   // The three windows' positions as they stand now, shown or hidden.
   virtual void TakePlacement(SettingsValues& values) const = 0;
   virtual void SetCompletion(bool on) = 0;
+  virtual void SetShown(bool shown) = 0;
 };
 
 }  // namespace vyr

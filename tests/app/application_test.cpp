@@ -6,12 +6,14 @@
 
 #include "fakes/fake_chooser.h"
 #include "fakes/fake_drives.h"
+#include "fakes/fake_hot_keys.h"
 #include "fakes/fake_main_window.h"
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_mini_window.h"
 #include "fakes/fake_scan_view.h"
 #include "fakes/fake_settings_files.h"
 #include "fakes/fake_shell.h"
+#include "fakes/fake_tray.h"
 #include "index/fakes.h"
 
 namespace vyr {
@@ -49,15 +51,20 @@ class ApplicationTest : public ::testing::Test {
   test::FakeMainWindow main{log};
   test::FakeChooser chooser{log};
   test::FakeScanView scan{log};
-  test::FakeMiniWindow mini;
+  test::FakeMiniWindow mini{log};
+  test::FakeTrayIcon tray{log};
+  test::FakeTrayMenus menus{log};
+  test::FakeAboutBox about{log};
+  test::FakeHotKeys hot_keys{log};
   test::FakeShell shell{log};
   test::FakeWarnings warnings{log};
   test::FakeDrives drives{log};
   test::FakeFileSystem files;
   test::FakeLister lister;
   test::FakeSettingsFiles settings_files;
-  Application application{ApplicationViews{main, chooser, scan, mini, shell, warnings},
-                          ApplicationServices{files, lister, drives, drives, settings_files},
+  Application application{
+      ApplicationViews{main, chooser, scan, mini, tray, menus, about, shell, warnings},
+      ApplicationServices{files, lister, drives, drives, settings_files, hot_keys},
                           "c:\\vyr\\vyr.exe", "c:\\vyr\\"};
 };
 
@@ -66,7 +73,7 @@ TEST_F(ApplicationTest, StartSelectsTheCurrentDriveThenTheOneOfTheCommandLine) {
   EXPECT_EQ(main.drive_entries, (V{"c: [sys]", "d: [data]"}));
   EXPECT_EQ(main.scan_menu.size(), 2u);
   EXPECT_EQ(log.lines(), (V{"main: drive entry 0", "label c", "main: drive entry 1", "label d",
-                            "main: place windows"}));
+                            "main: place windows", "tray: left history, right launch"}));
   EXPECT_EQ(application.drives().CurrentLetter(), 'd');
   EXPECT_EQ(application.session().commands.size(), 2u);  // the default list
 }

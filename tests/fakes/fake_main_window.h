@@ -40,6 +40,7 @@ class FakeMainWindow final : public MainWindowView, LogsEffects {
     values.main_width = placement.main_width;
   }
   void SetCompletion(bool on) override { completion = on; }
+  void SetShown(bool shown) override { Log(shown ? "main: show" : "main: hide"); }
   void Close() override { Log("main: close"); }
 };
 
