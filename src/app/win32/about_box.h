@@ -5,11 +5,13 @@
 #include "framework/scoped_handles.h"
 #include "framework/window.h"
 #include "platform/shell.h"
+#include "ui/about_box_view.h"
 
 namespace vyr {
 
-class TForm3 final : public framework::Window {
+class TForm3 final : public framework::Window, public AboutBoxView {
  public:
+  void ShowAbout() override { ShowModal(); }
   explicit TForm3(platform::Shell& shell) : shell_(shell) {}
   bool Create(HWND owner);
 

@@ -37,6 +37,7 @@ class TForm1 final : public framework::Window, public MainWindowView {
   void PlaceWindows(const SettingsValues& values) override;
   void TakePlacement(SettingsValues& values) const override;
   void SetCompletion(bool on) override { input_completion_.SetOn(on); }
+  void SetShown(bool shown) override { Show(shown); }
   void Close() override { PostMessageA(hwnd(), WM_CLOSE, 0, 0); }
 
  protected:

@@ -38,10 +38,30 @@ class PlaceholderWindow final : public framework::Window {
   }
 };
 
-// The Mini window until it arrives: its input box is empty.
-class PlaceholderMiniWindow final : public MiniWindowView {
+// The Mini window, the tray icon, its menus and the hot keys until they
+// arrive: nothing is shown and no key is registered.
+class PlaceholderDesktop final : public MiniWindowView,
+                                 public TrayIconView,
+                                 public TrayMenusView,
+                                 public HotKeyService {
  public:
   std::string InputText() const override { return {}; }
+  void SetCaption(std::string_view) override {}
+  void ShowInFront() override {}
+  void Hide() override {}
+  void ShowHistoryList(const std::vector<std::string>&) override {}
+  void SetCompletion(bool) override {}
+  void SetCloseInputMethod(bool) override {}
+  void SetTrayIconOn(bool) override {}
+  void HideTaskBarButton() override {}
+  void RestoreTaskBarButton() override {}
+  void AssignTrayMenus(TrayMenu, TrayMenu) override {}
+  void FillLaunchMenu(const std::vector<LaunchItem>&) override {}
+  void EmptyLaunchMenu() override {}
+  void FillHistoryMenu(const std::vector<std::string>&) override {}
+  void EmptyHistoryMenu() override {}
+  void RegisterHotKey(int, HotKeyParts) override {}
+  void UnregisterHotKey(int) override {}
 };
 
 class WarningBoxOf final : public WarningBox {
@@ -98,11 +118,11 @@ int Run() {
   shell.SetOwner(form1.hwnd());
   WarningBoxOf warnings(form1);
   const auto lister = platform::MakeDirectoryLister();
-  PlaceholderMiniWindow mini;
+  PlaceholderDesktop desktop;
   application = std::make_unique<Application>(
-      ApplicationViews{form1, form2, form5, mini, shell, warnings},
+      ApplicationViews{form1, form2, form5, desktop, desktop, desktop, form3, shell, warnings},
       ApplicationServices{platform::RealFileSystem(), *lister, platform::RealDrives(),
-                          platform::RealVolumes(), RealSettingsFiles(),
+                          platform::RealVolumes(), RealSettingsFiles(), desktop,
                           platform::MakeDirectoryLister},
       ProgramPath(), platform::ProgramDirectory());
   form1.SetApplication(application.get());
