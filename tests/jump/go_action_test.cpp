@@ -10,21 +10,14 @@
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_shell.h"
 #include "jump/jump_texts.h"
+#include "support/index_of.h"
 
 namespace vyr {
 namespace {
 
 using V = std::vector<std::string>;
 
-LoadedIndex IndexOf(std::initializer_list<std::pair<const char*, const char*>> entries) {
-  LoadedIndex index;
-  for (const auto& [name, path] : entries) {
-    index.names.push_back(name);
-    index.paths.push_back(path);
-  }
-  index.no_index = false;
-  return index;
-}
+using test::IndexOf;
 
 // A drive box over an index per drive: selecting another drive logs the
 // switch and loads that drive's index, as the real one does.

@@ -5,20 +5,14 @@
 #include <cctype>
 #include <map>
 
+#include "support/index_of.h"
+
 namespace vyr {
 namespace {
 
 using V = std::vector<std::string>;
 
-LoadedIndex IndexOf(std::initializer_list<std::pair<const char*, const char*>> entries) {
-  LoadedIndex index;
-  for (const auto& [name, path] : entries) {
-    index.names.push_back(name);
-    index.paths.push_back(path);
-  }
-  index.no_index = index.names.empty();
-  return index;
-}
+using test::IndexOf;
 
 LoadedIndex DriveC() {
   return IndexOf({{"ABC", "c:\\x\\abc"},
