@@ -94,5 +94,9 @@ std::vector<std::string> DroppedPaths(HDROP drop);
 int RunMessageLoop();
 // One round of the loop; false when WM_QUIT arrived.
 bool PumpOneMessage();
+// The messages waiting in the queue, run as the loop runs them; returns as
+// soon as the queue is empty, never waiting for one. A WM_QUIT met on the
+// way is posted again for the loop that ends on it.
+void ProcessWaitingMessages();
 
 }  // namespace vyr::framework
