@@ -12,6 +12,7 @@ namespace vyr {
 namespace {
 
 constexpr int kLabelWidth = 34;
+constexpr int kLabelHeight = 12;
 constexpr int kComboBoxLeft = 44;
 constexpr int kComboBoxWidth = 293;
 constexpr int kRightMargin = 2;
@@ -61,7 +62,7 @@ bool TForm4::Create(HWND owner, HICON icon) {
   label_width_ = std::max(kLabelWidth, framework::TextWidth(hwnd(), framework::UiFont(),
                                                             texts::kMiniWindowDestination));
   label1_.Attach(CreateControl(hwnd(), {"STATIC", texts::kMiniWindowDestination, 0, 4, 4,
-                                        label_width_, kItemHeight}));
+                                        label_width_, kLabelHeight}));
   combo_box1_.Attach(CreateControl(
       hwnd(), {"COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
                kComboBoxLeft, 0, kComboBoxWidth, 20 + kVisibleRows * kItemHeight, kComboBoxId}));
@@ -73,9 +74,14 @@ bool TForm4::Create(HWND owner, HICON icon) {
   return true;
 }
 
+// Shown first without taking the activation, then brought to the
+// foreground, then the box takes the focus: activated (or focused) while
+// another program holds the foreground, the window would be drawn as an
+// inactive one and stay so.
 void TForm4::ShowInFront() {
-  Show();
+  ShowWindow(hwnd(), SW_SHOWNA);
   SetForegroundWindow(hwnd());
+  combo_box1_.Focus();
 }
 
 void TForm4::ShowHistoryList(const std::vector<std::string>& entries) {
@@ -105,7 +111,6 @@ void TForm4::FitToInputBox() {
 void TForm4::FormShow() {
   if (controller_ != nullptr) controller_->OnShown();
   FitToInputBox();
-  combo_box1_.Focus();
   KeepInWorkArea(*this);
 }
 

@@ -4,6 +4,7 @@
 // holds them.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <imm.h>
 
 #include <string>
 #include <vector>
@@ -234,6 +235,36 @@ TEST_F(TrayModeWindowsTest, ALaunchItemShowsTheMiniWindowAndEnterGoesThere) {
   EXPECT_EQ(form1.InputText(), "abd");
   EXPECT_EQ(ComboBoxList(box), V{"c:\\abd"});
   EXPECT_EQ(Items(form1.PopHistory().handle()), V{"c:\\abd"});
+}
+
+bool InputMethodOpen(HWND window) {
+  HIMC context = ImmGetContext(window);
+  const bool open = ImmGetOpenStatus(context) != FALSE;
+  ImmReleaseContext(window, context);
+  return open;
+}
+
+void OpenInputMethod(HWND window) {
+  HIMC context = ImmGetContext(window);
+  ImmSetOpenStatus(context, TRUE);
+  ImmReleaseContext(window, context);
+}
+
+// On this code page (932) the box closes the input method each time it takes
+// the focus, if the setting says so, and leaves it alone otherwise.
+TEST_F(TrayModeWindowsTest, TheMiniWindowsBoxClosesTheInputMethodOnlyWhenAsked) {
+  application.tray_mode().Enter();
+  HWND edit = FindWindowExA(MiniComboBox(), nullptr, "EDIT", nullptr);
+  ASSERT_NE(edit, nullptr);
+  for (bool close : {true, false, true}) {
+    form4.SetCloseInputMethod(close);
+    OpenInputMethod(edit);
+    ASSERT_TRUE(InputMethodOpen(edit));
+    form1.OnTrayMenuChoice(TrayMenu::kLaunch, 9000);
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(InputMethodOpen(edit), !close) << "close " << close;
+    MiniKey(IDCANCEL);
+  }
 }
 
 TEST_F(TrayModeWindowsTest, TheHistoryMenuListsOldestFirstAndRepeatsGo) {
