@@ -7,8 +7,10 @@ MENUITEMINFOA ItemInfo(const MenuItem& item, std::string& text) {
   MENUITEMINFOA info = {};
   info.cbSize = sizeof info;
   if (item.caption == "-") {
-    info.fMask = MIIM_FTYPE;
+    // A separator keeps its tag too, so that it can be found and taken out.
+    info.fMask = MIIM_FTYPE | MIIM_ID;
     info.fType = MFT_SEPARATOR;
+    info.wID = static_cast<UINT>(item.tag);
     return info;
   }
   text = item.shortcut.empty() ? item.caption : item.caption + "\t" + item.shortcut;
@@ -37,6 +39,15 @@ void PopupMenu::AddSubmenu(const std::string& caption, PopupMenu& submenu) {
 }
 
 void PopupMenu::RemoveAt(int position) { RemoveMenu(handle(), static_cast<UINT>(position), MF_BYPOSITION); }
+
+int PopupMenu::TagAt(int position) const {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_ID | MIIM_SUBMENU;
+  if (!GetMenuItemInfoA(handle(), static_cast<UINT>(position), TRUE, &info)) return 0;
+  // A submenu's item carries no tag of ours.
+  return info.hSubMenu != nullptr ? 0 : static_cast<int>(info.wID);
+}
 
 void PopupMenu::Clear() {
   while (Count() > 0) RemoveAt(0);

@@ -34,6 +34,8 @@ class PopupMenu {
   void Insert(int position, const MenuItem& item);
   void AddSubmenu(const std::string& caption, PopupMenu& submenu);
   void RemoveAt(int position);
+  // The tag of the item at `position`; 0 for a submenu.
+  int TagAt(int position) const;
   void Clear();
 
   // Shows the menu at a screen point for `owner`; the chosen item's tag, or 0.

@@ -7,6 +7,7 @@ VYR_CLI_EXE=$VYR_E2E_BUILD/tools/vyr-cli/vyr-cli.exe
 VYR_WINDOW_TEXTS=$VYR_E2E_BUILD/tests/e2e/probes/window_texts.exe
 VYR_INPUT_BOX=$VYR_E2E_BUILD/tests/e2e/probes/input_box.exe
 VYR_WINDOW_STYLE=$VYR_E2E_BUILD/tests/e2e/probes/window_style.exe
+VYR_TOP_WINDOW=$VYR_E2E_BUILD/tests/e2e/probes/top_window.exe
 MAIN_TITLE='^Vyr for Windows9x/2K/XP$'
 CHOOSER_TITLE='^選ぶがよい$'
 WARNING_TITLE='^警告$'
@@ -29,6 +30,15 @@ vyr_start() {
 
 # vyr_main_window: waits for the main window and prints its id.
 vyr_main_window() { wait_for_window "$MAIN_TITLE" 120 || fail "the main window did not appear"; }
+
+# main_window_state: "visible" or "hidden" (in the task tray, say).
+main_window_state() { wine_run --timeout 60 "$VYR_TOP_WINDOW" 'Vyr for Windows' state 30; }
+
+# vyr_close: closes the main window as its close box does, also while it is
+# hidden, which ends the program with its exit save.
+vyr_close() {
+  wine_run --timeout 60 "$VYR_TOP_WINDOW" 'Vyr for Windows' close 30 || fail "no main window to close"
+}
 
 # vyr_index_with_cli DRIVE: the pair of DRIVE made by vyr-cli.exe beside vyr.exe.
 vyr_index_with_cli() {

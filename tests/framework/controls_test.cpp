@@ -95,7 +95,18 @@ TEST_F(ControlsTest, PopupMenuItemsAndSeparators) {
   menu.Add({"one", "F1", 11});
   menu.Add({"-"});
   menu.Insert(0, {"zero", "", 10});
-  EXPECT_EQ(menu.Count(), 3);
+  menu.Add({"-", "", 9999});
+  PopupMenu submenu;
+  menu.AddSubmenu("sub", submenu);
+  EXPECT_EQ(menu.Count(), 5);
+  // A separator has the tag it was given; a submenu's item none, whatever
+  // the handle its identifier field holds.
+  EXPECT_EQ(menu.TagAt(0), 10);
+  EXPECT_EQ(menu.TagAt(1), 11);
+  EXPECT_EQ(menu.TagAt(2), 0);
+  EXPECT_EQ(menu.TagAt(3), 9999);
+  EXPECT_EQ(menu.TagAt(4), 0);
+  EXPECT_EQ(menu.TagAt(5), 0);
   char text[64] = {};
   GetMenuStringA(menu.handle(), 10, text, sizeof text, MF_BYCOMMAND);
   EXPECT_STREQ(text, "zero");

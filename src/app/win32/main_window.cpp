@@ -9,7 +9,7 @@
 #include "framework/pictures.h"
 #include "resource_ids.h"
 #include "platform/volumes.h"
-#include "ui/work_area.h"
+#include "ui/win32/keep_in_work_area.h"
 
 namespace vyr {
 namespace {
@@ -26,29 +26,6 @@ constexpr int kButtonGroupWidth = 206;
 constexpr int kComboBoxId = 101;
 constexpr int kDriveBoxId = 102;
 constexpr int kScanButtonId = 103;
-
-// Menu tags of the context menu; the drive-scan menu's items follow kScanTag.
-enum MenuTag {
-  kHideTag = 1,
-  kSettingsTag,
-  kHelpContentsTag,
-  kInstructionsTag,
-  kAboutTag,
-  kStopHidingTag,
-  kAboutFromTrayTag,
-  kExitTag,
-  kScanTag = 500,
-};
-
-// Moves a window back inside the screen's work area.
-void KeepInWorkArea(const framework::WindowHandle& window) {
-  RECT area = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  const RECT bounds = window.Bounds();
-  const Position place = ClampToWorkArea({bounds.left, bounds.top, bounds.right, bounds.bottom},
-                                         {area.left, area.top, area.right, area.bottom});
-  window.MoveTo(place.left, place.top);
-}
 
 }  // namespace
 
@@ -281,6 +258,9 @@ void TForm1::PopMainPopup(POINT at) {
       return;
     case kAboutTag:
       ShowAbout();
+      return;
+    case kHideTag:
+      if (application_ != nullptr) application_->tray_mode().Enter();
       return;
     default:
       if (tag >= kScanTag && application_ != nullptr) {

@@ -1,10 +1,15 @@
 // TForm1: the main window, a narrow tool window with the input box, the
-// drive box, GO and Scan. Every event goes to the Application.
+// drive box, GO and Scan, and the owner of the program's menus, the tray's
+// two among them. Every event goes to the Application.
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/application.h"
+#include "desktop/tray_icon_view.h"
+#include "desktop/tray_menus.h"
 #include "framework/controls.h"
 #include "framework/menu.h"
 #include "framework/scoped_handles.h"
@@ -14,7 +19,7 @@
 
 namespace vyr {
 
-class TForm1 final : public framework::Window, public MainWindowView {
+class TForm1 final : public framework::Window, public MainWindowView, public TrayMenusView {
  public:
   explicit TForm1(platform::Shell& shell) : shell_(shell) {}
   bool Create(HICON icon);
@@ -25,6 +30,12 @@ class TForm1 final : public framework::Window, public MainWindowView {
   }
   void SetApplication(Application* application) { application_ = application; }
   void SetAboutBox(framework::Window* about) { about_ = about; }
+
+  // The tray icon opens these two menus itself and hands the chosen item's
+  // tag back to OnTrayMenuChoice (0 when nothing was chosen).
+  framework::PopupMenu& PopLaunch() { return pop_launch_; }
+  framework::PopupMenu& PopHistory() { return pop_history_; }
+  void OnTrayMenuChoice(TrayMenu menu, int tag);
 
   // MainWindowView
   std::string InputText() const override { return combo_box1_.Text(); }
@@ -40,6 +51,12 @@ class TForm1 final : public framework::Window, public MainWindowView {
   void SetShown(bool shown) override { Show(shown); }
   void Close() override { PostMessageA(hwnd(), WM_CLOSE, 0, 0); }
 
+  // TrayMenusView
+  void FillLaunchMenu(const std::vector<LaunchItem>& items) override;
+  void EmptyLaunchMenu() override;
+  void FillHistoryMenu(const std::vector<std::string>& captions) override;
+  void EmptyHistoryMenu() override;
+
  protected:
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnCommand(int id, int code) override;
@@ -47,6 +64,22 @@ class TForm1 final : public framework::Window, public MainWindowView {
   bool OnCloseQuery() override;
 
  private:
+  // Tags of the designed menu items; the drive-scan menu's items follow
+  // kScanTag, the history menu's kHistoryTag, and the launch items carry
+  // kLaunchMenuTagBase and above.
+  enum MenuTag {
+    kHideTag = 1,
+    kSettingsTag,
+    kHelpContentsTag,
+    kInstructionsTag,
+    kAboutTag,
+    kStopHidingTag,
+    kAboutFromTrayTag,
+    kExitTag,
+    kScanTag = 500,
+    kHistoryTag = 20000,
+  };
+
   void CreateControls();
   void BuildMenus();
   void FormResize();
@@ -54,6 +87,8 @@ class TForm1 final : public framework::Window, public MainWindowView {
   void FormPaint();
   void FormCloseQuery();
   void PopMainPopup(POINT at);
+  void PopLaunchClick(int tag);
+  void PopHistoryClick(int tag);
   void OpenHelp(const char* page) const;
   void ShowAbout();
   LRESULT OnQueryEndSession();
@@ -80,6 +115,10 @@ class TForm1 final : public framework::Window, public MainWindowView {
   framework::PopupMenu pop_launch_;
   framework::PopupMenu pop_launch_help_;
   framework::PopupMenu pop_history_;
+  // The launch items' pictures, as long as the items are in the menu.
+  std::vector<framework::ScopedBitmap> launch_pictures_;
+  // The history items' captions, by tag - kHistoryTag.
+  std::vector<std::string> history_captions_;
   int fixed_height_ = 0;
   int label_width_ = 36;
   int strip_width_ = 41;

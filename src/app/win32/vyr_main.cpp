@@ -7,6 +7,7 @@
 #include "app/win32/about_box.h"
 #include "app/win32/main_window.h"
 #include "app/win32/main_window_texts.h"
+#include "desktop/win32/mini_window_form.h"
 #include "platform/win32/shell.h"
 #include "app/command_line.h"
 #include "framework/dialogs.h"
@@ -38,30 +39,13 @@ class PlaceholderWindow final : public framework::Window {
   }
 };
 
-// The Mini window, the tray icon, its menus and the hot keys until they
-// arrive: nothing is shown and no key is registered.
-class PlaceholderDesktop final : public MiniWindowView,
-                                 public TrayIconView,
-                                 public TrayMenusView,
-                                 public HotKeyService {
+// The tray icon until its component arrives: nothing is shown.
+class PlaceholderTrayIcon final : public TrayIconView {
  public:
-  std::string InputText() const override { return {}; }
-  void SetCaption(std::string_view) override {}
-  void ShowInFront() override {}
-  void Hide() override {}
-  void ShowHistoryList(const std::vector<std::string>&) override {}
-  void SetCompletion(bool) override {}
-  void SetCloseInputMethod(bool) override {}
   void SetTrayIconOn(bool) override {}
   void HideTaskBarButton() override {}
   void RestoreTaskBarButton() override {}
   void AssignTrayMenus(TrayMenu, TrayMenu) override {}
-  void FillLaunchMenu(const std::vector<LaunchItem>&) override {}
-  void EmptyLaunchMenu() override {}
-  void FillHistoryMenu(const std::vector<std::string>&) override {}
-  void EmptyHistoryMenu() override {}
-  void RegisterHotKey(int, HotKeyParts) override {}
-  void UnregisterHotKey(int) override {}
 };
 
 class WarningBoxOf final : public WarningBox {
@@ -101,14 +85,14 @@ int Run() {
   TForm1 form1(shell);
   TForm2 form2;
   TForm3 form3(shell);
-  PlaceholderWindow form4;
+  TForm4 form4;
   TForm5 form5([&application] { return application && application->scanning(); });
   PlaceholderWindow form6;
   PlaceholderWindow form7;
   form1.Create(icon);
   form2.Create(form1.hwnd());
   form3.Create(form1.hwnd());
-  form4.Create("TForm4", form1.hwnd());
+  form4.Create(form1.hwnd(), icon);
   form5.Create();
   form6.Create("TForm6", form1.hwnd());
   form7.Create("TForm7", form1.hwnd());
@@ -118,18 +102,20 @@ int Run() {
   shell.SetOwner(form1.hwnd());
   WarningBoxOf warnings(form1);
   const auto lister = platform::MakeDirectoryLister();
-  PlaceholderDesktop desktop;
+  PlaceholderTrayIcon tray_icon;
   application = std::make_unique<Application>(
-      ApplicationViews{form1, form2, form5, desktop, desktop, desktop, form3, shell, warnings},
+      ApplicationViews{form1, form2, form5, form4, tray_icon, form1, form3, shell, warnings},
       ApplicationServices{platform::RealFileSystem(), *lister, platform::RealDrives(),
-                          platform::RealVolumes(), RealSettingsFiles(), desktop,
+                          platform::RealVolumes(), RealSettingsFiles(), form4,
                           platform::MakeDirectoryLister},
       ProgramPath(), platform::ProgramDirectory());
   form1.SetApplication(application.get());
+  form4.SetController(&application->mini_window());
   application->Start(SplitCommandLine(GetCommandLineA()));
   form1.Show();
   UpdateWindow(form1.hwnd());
   const int code = framework::RunMessageLoop();
+  form4.SetController(nullptr);
   form1.SetApplication(nullptr);
   return code;
 }
