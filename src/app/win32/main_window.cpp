@@ -5,6 +5,7 @@
 #include "app/app_texts.h"
 #include "app/win32/main_window_texts.h"
 #include "base/sjis.h"
+#include "framework/application_window.h"
 #include "framework/gdi.h"
 #include "framework/pictures.h"
 #include "resource_ids.h"
@@ -46,6 +47,12 @@ bool TForm1::Create(HICON icon) {
   CreateControls();
   BuildMenus();
   SetWindowPos(hwnd(), nullptr, 0, 0, kDesignWidth, fixed_height_, SWP_NOMOVE | SWP_NOZORDER);
+  // This window owns the program's task-bar button, which tray mode hides.
+  framework::SetApplicationWindow(hwnd());
+  task_bar1_.SetTips(texts::kApplicationTitle);
+  task_bar1_.SetOnMenuChoice([this](framework::PopupMenu& menu, int tag) {
+    OnTrayMenuChoice(&menu == &pop_launch_ ? TrayMenu::kLaunch : TrayMenu::kHistory, tag);
+  });
   return true;
 }
 

@@ -10,6 +10,8 @@
 #include "app/application.h"
 #include "desktop/tray_icon_view.h"
 #include "desktop/tray_menus.h"
+#include "desktop/win32/task_bar.h"
+#include "desktop/win32/tray_icon.h"
 #include "framework/controls.h"
 #include "framework/menu.h"
 #include "framework/scoped_handles.h"
@@ -36,6 +38,10 @@ class TForm1 final : public framework::Window, public MainWindowView, public Tra
   framework::PopupMenu& PopLaunch() { return pop_launch_; }
   framework::PopupMenu& PopHistory() { return pop_history_; }
   void OnTrayMenuChoice(TrayMenu menu, int tag);
+  // TaskBar1 with the two menus, as tray mode switches it.
+  TrayIconView& TrayIcon() { return tray_icon_; }
+  // Once the window is first shown: the tray icon appears.
+  void LoadTaskBar() { task_bar1_.Loaded(); }
 
   // MainWindowView
   std::string InputText() const override { return combo_box1_.Text(); }
@@ -119,10 +125,11 @@ class TForm1 final : public framework::Window, public MainWindowView, public Tra
   std::vector<framework::ScopedBitmap> launch_pictures_;
   // The history items' captions, by tag - kHistoryTag.
   std::vector<std::string> history_captions_;
+  TTaskBar task_bar1_;
+  vyr::TrayIcon tray_icon_{task_bar1_, pop_history_, pop_launch_};
   int fixed_height_ = 0;
   int label_width_ = 36;
   int strip_width_ = 41;
-  // The exit save runs once, whether the window closes or the session ends.
 };
 
 }  // namespace vyr

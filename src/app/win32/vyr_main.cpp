@@ -39,15 +39,6 @@ class PlaceholderWindow final : public framework::Window {
   }
 };
 
-// The tray icon until its component arrives: nothing is shown.
-class PlaceholderTrayIcon final : public TrayIconView {
- public:
-  void SetTrayIconOn(bool) override {}
-  void HideTaskBarButton() override {}
-  void RestoreTaskBarButton() override {}
-  void AssignTrayMenus(TrayMenu, TrayMenu) override {}
-};
-
 class WarningBoxOf final : public WarningBox {
  public:
   explicit WarningBoxOf(const framework::Window& owner) : owner_(owner) {}
@@ -102,9 +93,9 @@ int Run() {
   shell.SetOwner(form1.hwnd());
   WarningBoxOf warnings(form1);
   const auto lister = platform::MakeDirectoryLister();
-  PlaceholderTrayIcon tray_icon;
   application = std::make_unique<Application>(
-      ApplicationViews{form1, form2, form5, form4, tray_icon, form1, form3, shell, warnings},
+      ApplicationViews{form1, form2, form5, form4, form1.TrayIcon(), form1, form3, shell,
+                       warnings},
       ApplicationServices{platform::RealFileSystem(), *lister, platform::RealDrives(),
                           platform::RealVolumes(), RealSettingsFiles(), form4,
                           platform::MakeDirectoryLister},
@@ -113,6 +104,7 @@ int Run() {
   form4.SetController(&application->mini_window());
   application->Start(SplitCommandLine(GetCommandLineA()));
   form1.Show();
+  form1.LoadTaskBar();
   UpdateWindow(form1.hwnd());
   const int code = framework::RunMessageLoop();
   form4.SetController(nullptr);
