@@ -84,11 +84,7 @@ interleaved() {
   done
 }
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-verdict() { awk -v v="$1" -v t="$2" 'BEGIN { print (v <= t ? "met" : "MISSED") }'; }
-
-# row WHAT FIGURE ANCHOR-TEXT RATIO TARGET
-row() { printf '%-34s %-12s %-38s %6sx  <= %-5s %s\n' "$1" "$2" "$3" "$4" "$5" "$(verdict "$4" "$5")"; }
+source "$here/lib.sh"  # ratio, verdict, row, mib
 
 # The median real time of benchmark NAME in a Google Benchmark JSON report,
 # in UNIT (ns, ms or s).
@@ -155,6 +151,9 @@ expect_count "find" "$(wc -l <"$work/find.out")"
 
 interleaved "$runs" scan_vyr find_sort walk_bare
 t_scan=${median[scan_vyr]} t_find=${median[find_sort]} t_walk=${median[walk_bare]}
+
+# --- peak memory of a rescan -------------------------------------------------
+VYR_BENCH_TREE=$tree VYR_BENCH_BUILD=$build "$here/rescan_peak.sh" "$directories" >"$work/rescan.txt"
 
 # --- scan under Wine ---------------------------------------------------------
 win_cli=${VYR_BENCH_WIN_CLI:-$repo/build/win32/tools/vyr-cli/vyr-cli.exe}
@@ -228,7 +227,6 @@ peak=$(memory_value peak_rss_growth)
 [ -n "$bound" ] || { echo "run.sh: the memory check failed:" >&2; cat "$work/memory.txt" >&2; exit 1; }
 
 # --- report ----------------------------------------------------------------
-mib() { awk -v b="$1" 'BEGIN { printf "%.1f MiB", b / 1048576 }'; }
 sec() { awk -v t="$1" 'BEGIN { printf "%.2f s", t }'; }
 msec() { awk -v t="$1" 'BEGIN { printf "%.1f ms", t * 1000 }'; }
 echo
@@ -237,6 +235,7 @@ row "scan $directories dirs, native" "$(sec "$t_scan")" "find | LC_ALL=C sort: $
   "$(ratio "$t_scan" "$t_find")" 0.6
 row "scan $directories dirs, native" "$(sec "$t_scan")" "opendir/readdir walk: $(sec "$t_walk")" \
   "$(ratio "$t_scan" "$t_walk")" 1.25
+cat "$work/rescan.txt"
 if [ -z "$wine_note" ]; then
   row "scan $directories dirs, Wine" "$(sec "$t_wine_scan")" "FindFirstFileA walk: $(sec "$t_wine_walk")" \
     "$(ratio "$t_wine_scan" "$t_wine_walk")" 1.5
