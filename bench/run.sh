@@ -202,7 +202,7 @@ cat_pair >/dev/null
 interleaved "$runs" cat_pair
 t_cat=${median[cat_pair]}
 t_load=$(bench_time "$work/index.json" BM_Load/real_time s)
-t_sort=$(bench_time "$work/index.json" BM_SortLists s)
+t_sort=$(bench_time "$work/index.json" BM_SortWalkedTree s)
 sort_names() { LC_ALL=C sort "$names_file"; }
 sort_names >/dev/null
 interleaved "$runs" sort_names
@@ -253,7 +253,7 @@ row "path fragment, $pair_entries paths" "$(msec "$t_fragment")" "LC_ALL=C grep 
 echo
 echo "also: FindNamePrefix alone $(awk -v t="$t_prefix_ns" 'BEGIN { printf "%.0f", t }') ns a query;" \
   "typed queries average $lookup_candidates candidates"
-echo "      SortLists of $pair_entries entries $(msec "$t_sort")" \
+echo "      SortWalkedTree of $pair_entries entries $(msec "$t_sort")" \
   "(LC_ALL=C sort of the names file $(msec "$t_sort_names"); no target)"
 echo "      pair files $(mib "$(memory_value file_bytes)") for $(memory_value entries) entries"
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
