@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -49,6 +48,7 @@ void OrderEqualNamesByPath(const StringList& names, Order& order, const AppendPa
     for (std::size_t k = begin; k < end; ++k) {
       const std::size_t start = paths.size();
       append_path(order[k], paths);
+      if (paths.size() > UINT32_MAX) throw std::length_error("paths over 4 GiB");
       run.push_back({static_cast<std::uint32_t>(start),
                      static_cast<std::uint32_t>(paths.size() - start), order[k]});
     }
@@ -94,18 +94,18 @@ StringList LinesInOrder(const StringList& list, const Order& order) {
   return lines;
 }
 
-// Every path of the tree in `order`, each ended by CR LF. A directory's path
-// is its parent's, already in place since a parent comes first in the tree,
-// then "\" and its name.
-StringList PathsInOrder(const WalkedTree& tree, Order order) {
+// Where each path of the tree goes: the list's offsets in `order`, and for
+// each directory its place in that order.
+std::vector<std::uint32_t> PathOffsets(const WalkedTree& tree, const Order& order,
+                                       std::vector<std::uint32_t>& place) {
   constexpr std::uint64_t kLongest = UINT32_MAX;
-  // First the length of each path, then the place in `order` that it takes.
-  std::vector<std::uint32_t> place(tree.size());
+  // First each path's length, a parent's before its children's.
+  place.resize(tree.size());
   for (std::size_t k = 0; k < tree.size(); ++k) {
     const std::uint32_t parent = tree.parent(k);
-    const std::uint64_t length =
-        (parent == WalkedTree::kRoot ? std::uint64_t{tree.root().size()} : place[parent] + 1ull) +
-        tree.name(k).size();
+    const std::uint64_t above =
+        parent == WalkedTree::kRoot ? tree.root().size() : std::uint64_t{place[parent]} + 1;
+    const std::uint64_t length = above + tree.name(k).size();
     if (length > kLongest) throw std::length_error("path over 4 GiB");
     place[k] = static_cast<std::uint32_t>(length);
   }
@@ -117,10 +117,19 @@ StringList PathsInOrder(const WalkedTree& tree, Order order) {
     offsets[j + 1] = static_cast<std::uint32_t>(end);
   }
   for (std::size_t j = 0; j < order.size(); ++j) place[order[j]] = static_cast<std::uint32_t>(j);
-  Order().swap(order);
+  return offsets;
+}
+
+// Every path of the tree in `order`, each ended by CR LF. A directory's path
+// is its parent's, already in place since a parent comes first in the tree,
+// then "\" and its name.
+StringList PathsInOrder(const WalkedTree& tree, Order order) {
+  std::vector<std::uint32_t> place;
+  std::vector<std::uint32_t> offsets = PathOffsets(tree, order, place);
+  Order().swap(order);  // before the largest part is made
 
   ByteBuffer bytes;
-  bytes.ResizeUninitialized(static_cast<std::size_t>(end));
+  bytes.ResizeUninitialized(offsets.back());
   char* const data = bytes.data();
   const std::string& root = tree.root();
   for (std::size_t k = 0; k < tree.size(); ++k) {
@@ -131,8 +140,7 @@ StringList PathsInOrder(const WalkedTree& tree, Order order) {
     } else {
       const std::uint32_t at = offsets[place[parent]];
       const std::size_t length = offsets[place[parent] + 1] - at - kLineEnd.size();
-      std::memcpy(out, data + at, length);
-      out += length;
+      out = std::copy_n(data + at, length, out);
       *out++ = '\\';
     }
     const std::string_view name = tree.name(k);
