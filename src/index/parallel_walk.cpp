@@ -4,8 +4,10 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <exception>
 #include <mutex>
+#include <string>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -18,7 +20,7 @@ namespace {
 // A directory still to be listed.
 struct Pending {
   std::string path;  // ends in "\"
-  std::uint32_t number;
+  std::uint32_t number = WalkedTree::kRoot;
 };
 
 // The directories still to be listed that a worker has handed over for
