@@ -76,12 +76,6 @@ class DiskSink final : public vyr::bench::TreeSink {
   std::vector<std::string> names_;
 };
 
-class SilentWarnings final : public vyr::WarningBox {
- public:
-  void ShowWarning(std::string_view) override { failed = true; }
-  bool failed = false;
-};
-
 void PrintStats(const vyr::bench::TreeStats& stats) {
   std::fprintf(stderr, "directories %llu, files %llu, Japanese names %llu, widest %llu\n",
                static_cast<unsigned long long>(stats.directories),
@@ -129,9 +123,7 @@ int MakePair(const vyr::bench::TreeShape& shape, const std::string& dir, const s
   std::string directory = vyr::posix::Utf8ToAnsi(dir);
   if (directory.empty() || directory.back() != '/') directory += '/';
   const vyr::IndexStore store(vyr::platform::RealFileSystem(), directory);
-  SilentWarnings warnings;
-  store.Save(index, letter, warnings);
-  if (warnings.failed) {
+  if (!store.Save(index)) {
     std::fprintf(stderr, "vyr-bench-tree: cannot write the pair into %s\n", dir.c_str());
     return 1;
   }

@@ -3,53 +3,47 @@
 #include <string>
 #include <vector>
 
-#include "base/sjis.h"
-#include "platform/upper_case.h"
 #include "index/sort_lists.h"
 #include "platform/posix/cp932.h"
+#include "platform/upper_case.h"
 
 namespace vyr::bench {
 namespace {
 
-class IndexSink final : public TreeSink {
+class TreeBuilder final : public TreeSink {
  public:
-  IndexSink(char letter, LoadedIndex& index) : index_(index) {
-    prefixes_.push_back(std::string{letter, ':'});
-  }
+  explicit TreeBuilder(WalkedTree& tree) : tree_(tree) {}
 
   void Directory(int depth, std::string_view name) override {
     const std::string ansi = posix::Utf8ToAnsi(name);
-    prefixes_.resize(static_cast<std::size_t>(depth));
-    std::string path = prefixes_.back() + '\\' + ansi;
-    index_.names.push_back(UpperCase(ansi));
-    index_.paths.push_back(path);
-    prefixes_.push_back(std::move(path));
+    numbers_.resize(static_cast<std::size_t>(depth));
+    numbers_.push_back(tree_.Add(numbers_.back(), ansi, UpperCase(ansi)));
   }
 
   void File(int, std::string_view) override {}
 
  private:
-  LoadedIndex& index_;
-  std::vector<std::string> prefixes_;  // prefixes_[d]: path of the last directory at depth d
+  WalkedTree& tree_;
+  // numbers_[d]: the last directory at depth d; depth 0 is the root.
+  std::vector<std::uint32_t> numbers_{WalkedTree::kRoot};
 };
 
 }  // namespace
 
-TreeStats BuildModelIndex(const TreeShape& shape, char letter, LoadedIndex& index) {
-  index.Clear();
+TreeStats BuildModelTree(const TreeShape& shape, char letter, WalkedTree& tree) {
+  tree = WalkedTree(std::string{letter, ':', '\\'});
   // About what a drive of this many directories needs, so that filling it
   // does not copy the buffers over and over.
-  index.names.reserve(shape.directories, shape.directories * 16);
-  index.paths.reserve(shape.directories, shape.directories * 96);
-  IndexSink sink(letter, index);
-  const TreeStats stats = GenerateTree(shape, sink);
-  index.no_index = index.names.empty();
-  return stats;
+  tree.Reserve(shape.directories, shape.directories * 12);
+  TreeBuilder builder(tree);
+  return GenerateTree(shape, builder);
 }
 
 TreeStats BuildSortedModelIndex(const TreeShape& shape, char letter, LoadedIndex& index) {
-  const TreeStats stats = BuildModelIndex(shape, letter, index);
-  SortLists(index);
+  WalkedTree tree("");
+  const TreeStats stats = BuildModelTree(shape, letter, tree);
+  SortWalkedTree(std::move(tree), index);
+  index.no_index = index.names.empty();
   return stats;
 }
 

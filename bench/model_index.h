@@ -2,15 +2,16 @@
 #pragma once
 
 #include "index/loaded_index.h"
+#include "index/walked_tree.h"
 #include "tree_model.h"
 
 namespace vyr::bench {
 
-// Fills `index` with every directory of the tree in walk order, as drive
-// `letter`: names upper-cased, paths in Shift-JIS. Not sorted.
-TreeStats BuildModelIndex(const TreeShape& shape, char letter, LoadedIndex& index);
+// Fills `tree` (rooted at drive `letter`) with every directory of the
+// generated tree in walk order, as a walk would: names in Shift-JIS.
+TreeStats BuildModelTree(const TreeShape& shape, char letter, WalkedTree& tree);
 
-// The same, sorted as a scan leaves it.
+// The index a scan leaves: the model tree, sorted.
 TreeStats BuildSortedModelIndex(const TreeShape& shape, char letter, LoadedIndex& index);
 
 }  // namespace vyr::bench

@@ -14,6 +14,8 @@
 #   VYR_BENCH_WIN_CLI=EXE    vyr-cli.exe to run under Wine
 #                            (default build/win32/tools/vyr-cli/vyr-cli.exe)
 #   VYR_BENCH_NO_WINE=1      skip the Wine figures
+#   VYR_BENCH_SCANS_ONLY=1   only the scans and the rescan's memory: no
+#                            load, lookup or sort figures
 #   TMPDIR                   where the tree and the pairs are made
 set -euo pipefail
 shopt -s inherit_errexit
@@ -84,11 +86,7 @@ interleaved() {
   done
 }
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-verdict() { awk -v v="$1" -v t="$2" 'BEGIN { print (v <= t ? "met" : "MISSED") }'; }
-
-# row WHAT FIGURE ANCHOR-TEXT RATIO TARGET
-row() { printf '%-34s %-12s %-38s %6sx  <= %-5s %s\n' "$1" "$2" "$3" "$4" "$5" "$(verdict "$4" "$5")"; }
+source "$here/lib.sh"  # ratio, verdict, row, mib
 
 # The median real time of benchmark NAME in a Google Benchmark JSON report,
 # in UNIT (ns, ms or s).
@@ -156,6 +154,9 @@ expect_count "find" "$(wc -l <"$work/find.out")"
 interleaved "$runs" scan_vyr find_sort walk_bare
 t_scan=${median[scan_vyr]} t_find=${median[find_sort]} t_walk=${median[walk_bare]}
 
+# --- peak memory of a rescan -------------------------------------------------
+VYR_BENCH_TREE=$tree VYR_BENCH_BUILD=$build "$here/rescan_peak.sh" "$directories" >"$work/rescan.txt"
+
 # --- scan under Wine ---------------------------------------------------------
 win_cli=${VYR_BENCH_WIN_CLI:-$repo/build/win32/tools/vyr-cli/vyr-cli.exe}
 wine_note=""
@@ -188,47 +189,48 @@ else
 fi
 
 # --- load, memory, lookup --------------------------------------------------
-"$bench_bin/vyr-bench-tree" --dirs "$pair_entries" --seed "$seed" --label "$label" --pair "$work/pair" >/dev/null
-names_file=$work/pair/Vyr_$label.dir
-paths_file=$work/pair/Vyr_$label.path
-bench_flags=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json)
-"$bench_bin/vyr-bench-index" --pair-dir "$work/pair" --label "$label" --dirs "$pair_entries" --seed "$seed" \
-  "${bench_flags[@]}" >"$work/index.json" 2>/dev/null
-"$bench_bin/vyr-bench-lookup" --pair-dir "$work/pair" --label "$label" --fragment "$fragment" \
-  "${bench_flags[@]}" >"$work/lookup.json" 2>/dev/null
-"$bench_bin/vyr-bench-memory" "$work/pair" "$label" >"$work/memory.txt" || true
+if [ -z "${VYR_BENCH_SCANS_ONLY:-}" ]; then
+  "$bench_bin/vyr-bench-tree" --dirs "$pair_entries" --seed "$seed" --label "$label" --pair "$work/pair" >/dev/null
+  names_file=$work/pair/Vyr_$label.dir
+  paths_file=$work/pair/Vyr_$label.path
+  bench_flags=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json)
+  "$bench_bin/vyr-bench-index" --pair-dir "$work/pair" --label "$label" --dirs "$pair_entries" --seed "$seed" \
+    "${bench_flags[@]}" >"$work/index.json" 2>/dev/null
+  "$bench_bin/vyr-bench-lookup" --pair-dir "$work/pair" --label "$label" --fragment "$fragment" \
+    "${bench_flags[@]}" >"$work/lookup.json" 2>/dev/null
+  "$bench_bin/vyr-bench-memory" "$work/pair" "$label" >"$work/memory.txt" || true
 
-cat_pair() { cat "$names_file" "$paths_file"; }
-cat_pair >/dev/null
-interleaved "$runs" cat_pair
-t_cat=${median[cat_pair]}
-t_load=$(bench_time "$work/index.json" BM_Load/real_time s)
-t_sort=$(bench_time "$work/index.json" BM_SortLists s)
-sort_names() { LC_ALL=C sort "$names_file"; }
-sort_names >/dev/null
-interleaved "$runs" sort_names
-t_sort_names=${median[sort_names]}
+  cat_pair() { cat "$names_file" "$paths_file"; }
+  cat_pair >/dev/null
+  interleaved "$runs" cat_pair
+  t_cat=${median[cat_pair]}
+  t_load=$(bench_time "$work/index.json" BM_Load/real_time s)
+  t_sort=$(bench_time "$work/index.json" BM_SortWalkedTree s)
+  sort_names() { LC_ALL=C sort "$names_file"; }
+  sort_names >/dev/null
+  interleaved "$runs" sort_names
+  t_sort_names=${median[sort_names]}
 
-grep_fragment=$(printf '%s' "$fragment" | tr a-z A-Z | iconv -f UTF-8 -t CP932)
-# Into a file: GNU grep stops at the first match when its output is /dev/null.
-grep_paths() { LC_ALL=C grep -c -F -- "$grep_fragment" "$paths_file" >"$work/grep.out" || true; }
-grep_paths
-[ "$(cat "$work/grep.out")" -gt 0 ] || { echo "run.sh: no path holds the fragment" >&2; exit 1; }
-interleaved "$runs" grep_paths
-t_grep=${median[grep_paths]}
-t_fragment=$(bench_time "$work/lookup.json" BM_FindPathFragment s)
-t_lookup_ns=$(bench_time "$work/lookup.json" BM_Lookup_Typed ns)
-t_prefix_ns=$(bench_time "$work/lookup.json" BM_FindNamePrefix_Typed ns)
-lookup_candidates=$(bench_counter "$work/lookup.json" BM_Lookup_Typed candidates)
+  grep_fragment=$(printf '%s' "$fragment" | tr a-z A-Z | iconv -f UTF-8 -t CP932)
+  # Into a file: GNU grep stops at the first match when its output is /dev/null.
+  grep_paths() { LC_ALL=C grep -c -F -- "$grep_fragment" "$paths_file" >"$work/grep.out" || true; }
+  grep_paths
+  [ "$(cat "$work/grep.out")" -gt 0 ] || { echo "run.sh: no path holds the fragment" >&2; exit 1; }
+  interleaved "$runs" grep_paths
+  t_grep=${median[grep_paths]}
+  t_fragment=$(bench_time "$work/lookup.json" BM_FindPathFragment s)
+  t_lookup_ns=$(bench_time "$work/lookup.json" BM_Lookup_Typed ns)
+  t_prefix_ns=$(bench_time "$work/lookup.json" BM_FindNamePrefix_Typed ns)
+  lookup_candidates=$(bench_counter "$work/lookup.json" BM_Lookup_Typed candidates)
 
-memory_value() { awk -v k="$1" '$1 == k { print $2 }' "$work/memory.txt"; }
-bound=$(memory_value bound)
-used=$(memory_value memory_used)
-peak=$(memory_value peak_rss_growth)
-[ -n "$bound" ] || { echo "run.sh: the memory check failed:" >&2; cat "$work/memory.txt" >&2; exit 1; }
+  memory_value() { awk -v k="$1" '$1 == k { print $2 }' "$work/memory.txt"; }
+  bound=$(memory_value bound)
+  used=$(memory_value memory_used)
+  peak=$(memory_value peak_rss_growth)
+  [ -n "$bound" ] || { echo "run.sh: the memory check failed:" >&2; cat "$work/memory.txt" >&2; exit 1; }
+fi
 
 # --- report ----------------------------------------------------------------
-mib() { awk -v b="$1" 'BEGIN { printf "%.1f MiB", b / 1048576 }'; }
 sec() { awk -v t="$1" 'BEGIN { printf "%.2f s", t }'; }
 msec() { awk -v t="$1" 'BEGIN { printf "%.1f ms", t * 1000 }'; }
 echo
@@ -237,24 +239,27 @@ row "scan $directories dirs, native" "$(sec "$t_scan")" "find | LC_ALL=C sort: $
   "$(ratio "$t_scan" "$t_find")" 0.6
 row "scan $directories dirs, native" "$(sec "$t_scan")" "opendir/readdir walk: $(sec "$t_walk")" \
   "$(ratio "$t_scan" "$t_walk")" 1.25
+cat "$work/rescan.txt"
 if [ -z "$wine_note" ]; then
   row "scan $directories dirs, Wine" "$(sec "$t_wine_scan")" "FindFirstFileA walk: $(sec "$t_wine_walk")" \
     "$(ratio "$t_wine_scan" "$t_wine_walk")" 1.5
 else
   echo "scan under Wine: $wine_note"
 fi
-row "load $pair_entries-entry pair" "$(msec "$t_load")" "cat of both files: $(msec "$t_cat")" \
-  "$(ratio "$t_load" "$t_cat")" 3
-row "memory of the loaded pair" "$(mib "$used")" "bound: $(mib "$bound")" "$(ratio "$used" "$bound")" 1
-row "peak RSS growth on load" "$(mib "$peak")" "bound: $(mib "$bound")" "$(ratio "$peak" "$bound")" 1
-row "name lookup, per query" "$(awk -v t="$t_lookup_ns" 'BEGIN { printf "%.0f ns", t }')" "2 us" \
-  "$(ratio "$t_lookup_ns" 2000)" 1
-row "path fragment, $pair_entries paths" "$(msec "$t_fragment")" "LC_ALL=C grep -c -F: $(msec "$t_grep")" \
-  "$(ratio "$t_fragment" "$t_grep")" 3
-echo
-echo "also: FindNamePrefix alone $(awk -v t="$t_prefix_ns" 'BEGIN { printf "%.0f", t }') ns a query;" \
-  "typed queries average $lookup_candidates candidates"
-echo "      SortLists of $pair_entries entries $(msec "$t_sort")" \
-  "(LC_ALL=C sort of the names file $(msec "$t_sort_names"); no target)"
-echo "      pair files $(mib "$(memory_value file_bytes)") for $(memory_value entries) entries"
+if [ -z "${VYR_BENCH_SCANS_ONLY:-}" ]; then
+  row "load $pair_entries-entry pair" "$(msec "$t_load")" "cat of both files: $(msec "$t_cat")" \
+    "$(ratio "$t_load" "$t_cat")" 3
+  row "memory of the loaded pair" "$(mib "$used")" "bound: $(mib "$bound")" "$(ratio "$used" "$bound")" 1
+  row "peak RSS growth on load" "$(mib "$peak")" "bound: $(mib "$bound")" "$(ratio "$peak" "$bound")" 1
+  row "name lookup, per query" "$(awk -v t="$t_lookup_ns" 'BEGIN { printf "%.0f ns", t }')" "2 us" \
+    "$(ratio "$t_lookup_ns" 2000)" 1
+  row "path fragment, $pair_entries paths" "$(msec "$t_fragment")" "LC_ALL=C grep -c -F: $(msec "$t_grep")" \
+    "$(ratio "$t_fragment" "$t_grep")" 3
+  echo
+  echo "also: FindNamePrefix alone $(awk -v t="$t_prefix_ns" 'BEGIN { printf "%.0f", t }') ns a query;" \
+    "typed queries average $lookup_candidates candidates"
+  echo "      SortWalkedTree of $pair_entries entries $(msec "$t_sort")" \
+    "(LC_ALL=C sort of the names file $(msec "$t_sort_names"); no target)"
+  echo "      pair files $(mib "$(memory_value file_bytes)") for $(memory_value entries) entries"
+fi
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

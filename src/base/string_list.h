@@ -33,6 +33,11 @@ class StringList {
   void Adopt(ByteBuffer&& bytes, std::vector<std::uint32_t>&& offsets,
              std::string_view separator = {});
 
+  // Every entry with its separator after it, as the buffer holds them: a
+  // list of lines ended by CR LF is the very bytes of their file.
+  std::string_view Bytes() const { return {bytes_.data(), offsets_.back()}; }
+  std::string_view separator() const { return separator_; }
+
   // The bytes of all entries together, separators not counted.
   std::size_t EntryBytes() const { return offsets_.back() - separator_.size() * size(); }
 

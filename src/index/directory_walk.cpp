@@ -2,16 +2,16 @@
 
 #include <vector>
 
-#include "base/sjis.h"
-#include "platform/upper_case.h"
 #include "index/walk_rules.h"
 
 namespace vyr {
 namespace {
 
-// One directory on the way down: its path and the children still to enter.
+// One directory on the way down: its path, its number in the tree and the
+// children still to enter.
 struct Level {
   std::string path;  // ends in "\"
+  std::uint32_t number;
   std::vector<WalkedChild> children;
   std::size_t next = 0;
 };
@@ -19,11 +19,11 @@ struct Level {
 class Walker {
  public:
   Walker(platform::DirectoryLister& lister, const WalkOptions& options, WalkProgress& progress,
-         LoadedIndex& index)
-      : lister_(lister), options_(options), progress_(progress), index_(index) {}
+         WalkedTree& tree)
+      : lister_(lister), options_(options), progress_(progress), tree_(tree) {}
 
-  int Run(const std::string& root) {
-    Enter(root);
+  int Run() {
+    Enter(tree_.root(), WalkedTree::kRoot);
     while (!levels_.empty()) {
       Level& level = levels_.back();
       if (level.next == level.children.size()) {
@@ -31,21 +31,19 @@ class Walker {
         continue;
       }
       const WalkedChild child = std::move(level.children[level.next++]);
+      const std::uint32_t number = tree_.Add(level.number, child.name, child.upper_name);
       std::string path = level.path + child.name;
-      index_.names.push_back(UpperCase(child.name));
-      index_.paths.push_back(path);
       if (child.is_link && LeadsBackUp(path, lister_)) continue;
       path += '\\';
-      Enter(path);
+      Enter(path, number);
     }
     return found_;
   }
 
  private:
-  void Enter(const std::string& path) {
+  void Enter(const std::string& path, std::uint32_t number) {
     progress_.EnterDirectory(path, found_);
-    Level level;
-    level.path = path;
+    Level level{path, number, {}};
     ListWalkedChildren(lister_, path, options_, level.children);
     found_ += static_cast<int>(level.children.size());
     levels_.push_back(std::move(level));
@@ -54,16 +52,16 @@ class Walker {
   platform::DirectoryLister& lister_;
   const WalkOptions& options_;
   WalkProgress& progress_;
-  LoadedIndex& index_;
+  WalkedTree& tree_;
   std::vector<Level> levels_;
   int found_ = 0;
 };
 
 }  // namespace
 
-int WalkDirectories(const std::string& root, platform::DirectoryLister& lister,
-                    const WalkOptions& options, WalkProgress& progress, LoadedIndex& index) {
-  return Walker(lister, options, progress, index).Run(root);
+int WalkDirectories(platform::DirectoryLister& lister, const WalkOptions& options,
+                    WalkProgress& progress, WalkedTree& tree) {
+  return Walker(lister, options, progress, tree).Run();
 }
 
 }  // namespace vyr

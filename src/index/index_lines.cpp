@@ -156,4 +156,10 @@ std::string JoinLines(const StringList& lines) {
   return text;
 }
 
+std::string_view FileText(const StringList& lines, std::string& joined) {
+  if (lines.separator() == "\r\n") return lines.Bytes();
+  joined = JoinLines(lines);
+  return joined;
+}
+
 }  // namespace vyr

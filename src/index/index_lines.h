@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/byte_buffer.h"
@@ -38,5 +39,10 @@ class LineReader final : public platform::ReadObserver {
 
 // Every entry followed by CR LF.
 std::string JoinLines(const StringList& lines);
+
+// The bytes of the file that holds `lines`: the list's own where each of its
+// entries already ends in CR LF, as a loaded or scanned index's do, so that
+// writing an index does not hold it twice; else joined into `joined`.
+std::string_view FileText(const StringList& lines, std::string& joined);
 
 }  // namespace vyr

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <exception>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -66,18 +67,17 @@ bool IndexStore::ReadLines(const std::string& path, StringList& lines) const {
   return read;
 }
 
-void IndexStore::Save(const LoadedIndex& index, char scanned_letter, WarningBox& warnings) const {
+bool IndexStore::Save(const LoadedIndex& index) const {
   const IndexPairPaths pair = PairPaths(index.volume_label);
-  bool saved = false;
   try {
-    const std::string names = JoinLines(index.names);
-    const std::string paths = JoinLines(index.paths);
-    const platform::FileWrite writes[] = {{pair.names_file, names}, {pair.paths_file, paths}};
-    saved = files_.ReplaceFiles(writes);
+    std::string joined_names;
+    std::string joined_paths;
+    const platform::FileWrite writes[] = {{pair.names_file, FileText(index.names, joined_names)},
+                                          {pair.paths_file, FileText(index.paths, joined_paths)}};
+    return files_.ReplaceFiles(writes);
   } catch (const std::bad_alloc&) {
-    saved = false;
+    return false;
   }
-  if (!saved) warnings.ShowWarning(SaveFailureText(scanned_letter));
 }
 
 void LoadIndexOfDrive(char letter, const IndexStore& store, LoadedIndex& index) {

@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "ui/warning_box.h"
 #include "index/loaded_index.h"
 #include "platform/file_system.h"
 
@@ -28,9 +27,9 @@ class IndexStore {
   // a missing pair leaves the index empty with the no-index flag set.
   void Load(std::string_view volume_label, LoadedIndex& index) const;
 
-  // Writes the pair of the index's volume label; on failure tells the user,
-  // naming the scanned drive, and leaves the previous pair as it was.
-  void Save(const LoadedIndex& index, char scanned_letter, WarningBox& warnings) const;
+  // Writes the pair of the index's volume label. False when it could not be
+  // written whole; the previous pair is then as it was.
+  bool Save(const LoadedIndex& index) const;
 
  private:
   // False unless both files could be read whole.
@@ -45,7 +44,8 @@ class IndexStore {
 // Loads the pair of the volume in drive `letter`, as a change of drive does.
 void LoadIndexOfDrive(char letter, const IndexStore& store, LoadedIndex& index);
 
-// The save failure text: the drive letter in upper case, then the message.
+// What the user is told when the pair of a scan of drive `scanned_letter`
+// could not be saved: the letter in upper case, then the message.
 std::string SaveFailureText(char scanned_letter);
 
 }  // namespace vyr

@@ -13,9 +13,10 @@ struct LoadedIndex {
   bool no_index = true;
   std::string volume_label;
 
+  // Lets go of the lists' memory too: a scan needs it for the new index.
   void Clear() {
-    names.clear();
-    paths.clear();
+    StringList().swap(names);
+    StringList().swap(paths);
   }
 };
 

@@ -4,18 +4,24 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <exception>
 #include <mutex>
+#include <string>
 #include <system_error>
 #include <thread>
 #include <vector>
 
-#include "base/sjis.h"
-#include "platform/upper_case.h"
 #include "index/walk_rules.h"
 
 namespace vyr {
 namespace {
+
+// A directory still to be listed.
+struct Pending {
+  std::string path;  // ends in "\"
+  std::uint32_t number = WalkedTree::kRoot;
+};
 
 // The directories still to be listed that a worker has handed over for
 // others, and the knowledge of when the walk is over.
@@ -24,7 +30,7 @@ class SharedWork {
   explicit SharedWork(int workers) : workers_(workers) {}
 
   // Waits for a directory to list; false once nothing is left anywhere.
-  bool Take(std::string& path) {
+  bool Take(Pending& directory) {
     std::unique_lock lock(mutex_);
     ++idle_;
     hungry_.store(pending_.empty(), std::memory_order_relaxed);
@@ -33,7 +39,7 @@ class SharedWork {
       ready_.notify_all();
       return false;
     }
-    path = std::move(pending_.back());
+    directory = std::move(pending_.back());
     pending_.pop_back();
     --idle_;
     hungry_.store(idle_ > 0 && pending_.empty(), std::memory_order_relaxed);
@@ -47,7 +53,7 @@ class SharedWork {
 
   // Hands over the first `count` of a worker's own directories: the ones
   // nearest the root, with the most below them.
-  void Give(std::vector<std::string>& own, std::size_t count) {
+  void Give(std::vector<Pending>& own, std::size_t count) {
     {
       std::lock_guard lock(mutex_);
       for (std::size_t k = 0; k < count; ++k) pending_.push_back(std::move(own[k]));
@@ -69,7 +75,7 @@ class SharedWork {
   const int workers_;
   std::mutex mutex_;
   std::condition_variable ready_;
-  std::vector<std::string> pending_;  // each ends in "\"
+  std::vector<Pending> pending_;
   int idle_ = 0;
   std::atomic<bool> hungry_{false};
   std::atomic<bool> stopped_{false};
@@ -97,46 +103,67 @@ class SharedProgress {
   std::string path_;
 };
 
+// The tree that every worker adds to, one listing's children at a time.
+class SharedTree {
+ public:
+  explicit SharedTree(WalkedTree& tree) : tree_(tree) {}
+
+  // Returns the number of the first child; the others follow it.
+  std::uint32_t AddChildren(std::uint32_t parent, const std::vector<WalkedChild>& children) {
+    std::lock_guard lock(mutex_);
+    const auto first = static_cast<std::uint32_t>(tree_.size());
+    for (const WalkedChild& child : children) tree_.Add(parent, child.name, child.upper_name);
+    return first;
+  }
+
+ private:
+  std::mutex mutex_;
+  WalkedTree& tree_;
+};
+
 class Worker {
  public:
   Worker(std::unique_ptr<platform::DirectoryLister> lister, const WalkOptions& options,
-         SharedWork& work, SharedProgress& progress)
-      : lister_(std::move(lister)), options_(options), work_(work), progress_(progress) {}
+         SharedWork& work, SharedProgress& progress, SharedTree& tree)
+      : lister_(std::move(lister)),
+        options_(options),
+        work_(work),
+        progress_(progress),
+        tree_(tree) {}
 
   void Run() {
-    std::string path;
-    while (Next(path)) {
-      List(path);
+    Pending directory;
+    while (Next(directory)) {
+      List(directory);
       if (own_.size() > 1 && work_.Hungry()) work_.Give(own_, own_.size() / 2);
     }
   }
 
-  void Start(std::string root) { own_.push_back(std::move(root)); }
-  LoadedIndex& found() { return found_; }
+  void Start(std::string root) { own_.push_back({std::move(root), WalkedTree::kRoot}); }
 
  private:
-  bool Next(std::string& path) {
+  bool Next(Pending& directory) {
     if (work_.Stopped()) return false;
-    if (own_.empty()) return work_.Take(path);
-    path = std::move(own_.back());
+    if (own_.empty()) return work_.Take(directory);
+    directory = std::move(own_.back());
     own_.pop_back();
     return true;
   }
 
-  void List(const std::string& path) {
+  void List(const Pending& directory) {
     constexpr int kListingsPerReport = 64;
-    if (++listings_ % kListingsPerReport == 1) progress_.Listing(path);
+    if (++listings_ % kListingsPerReport == 1) progress_.Listing(directory.path);
     children_.clear();
-    ListWalkedChildren(*lister_, path, options_, children_);
+    ListWalkedChildren(*lister_, directory.path, options_, children_);
     progress_.Found(static_cast<int>(children_.size()));
+    if (children_.empty()) return;
+    const std::uint32_t first = tree_.AddChildren(directory.number, children_);
     // Pushed last to first, so that this worker enters them first to last.
-    for (auto child = children_.rbegin(); child != children_.rend(); ++child) {
-      std::string child_path = path + child->name;
-      found_.names.push_back(UpperCase(child->name));
-      found_.paths.push_back(child_path);
-      if (child->is_link && LeadsBackUp(child_path, *lister_)) continue;
+    for (std::size_t k = children_.size(); k-- > 0;) {
+      std::string child_path = directory.path + children_[k].name;
+      if (children_[k].is_link && LeadsBackUp(child_path, *lister_)) continue;
       child_path += '\\';
-      own_.push_back(std::move(child_path));
+      own_.push_back({std::move(child_path), first + static_cast<std::uint32_t>(k)});
     }
   }
 
@@ -144,9 +171,9 @@ class Worker {
   const WalkOptions& options_;
   SharedWork& work_;
   SharedProgress& progress_;
-  std::vector<std::string> own_;  // still to list, nearest the root first
+  SharedTree& tree_;
+  std::vector<Pending> own_;  // still to list, nearest the root first
   std::vector<WalkedChild> children_;
-  LoadedIndex found_;
   int listings_ = 0;
 };
 
@@ -217,35 +244,24 @@ class Crew {
   std::exception_ptr failure_;
 };
 
-void Append(LoadedIndex& part, LoadedIndex& index) {
-  if (index.names.empty() && index.paths.empty()) {
-    index.names.swap(part.names);
-    index.paths.swap(part.paths);
-    return;
-  }
-  for (std::size_t k = 0; k < part.names.size(); ++k) {
-    index.names.push_back(part.names[k]);
-    index.paths.push_back(part.paths[k]);
-  }
-}
-
 }  // namespace
 
-int WalkDirectoriesInParallel(const std::string& root, const ListerMaker& make_lister, int threads,
+int WalkDirectoriesInParallel(const ListerMaker& make_lister, int threads,
                               const WalkOptions& options, WalkProgress& progress,
-                              LoadedIndex& index) {
+                              WalkedTree& tree) {
   threads = std::max(threads, 1);
   SharedWork work(threads);
   SharedProgress shared;
+  SharedTree shared_tree(tree);
   std::vector<std::unique_ptr<Worker>> workers;
   for (int k = 0; k < threads; ++k) {
-    workers.push_back(std::make_unique<Worker>(make_lister(), options, work, shared));
+    workers.push_back(
+        std::make_unique<Worker>(make_lister(), options, work, shared, shared_tree));
   }
-  workers[0]->Start(root);
-  progress.EnterDirectory(root, 0);
+  workers[0]->Start(tree.root());
+  progress.EnterDirectory(tree.root(), 0);
 
   Crew(work).Run(workers, shared, progress);
-  for (auto& worker : workers) Append(worker->found(), index);
   return shared.found();
 }
 

@@ -11,26 +11,49 @@
 #include "index/sort_lists.h"
 
 namespace vyr {
+namespace {
+
+// Clears the scanning flag however the scan ends: a flag left set would
+// refuse every later scan.
+class ScanningFlag {
+ public:
+  explicit ScanningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~ScanningFlag() { flag_ = false; }
+  ScanningFlag(const ScanningFlag&) = delete;
+  ScanningFlag& operator=(const ScanningFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
 
 void Scanner::Scan(char letter, bool skip_system_directories) {
-  scanning_ = true;
+  if (scanning_) return;
+  const ScanningFlag scanning(scanning_);
   view_.SetDriveLetter(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));
   bar_maximum_ = static_cast<int>(index_.paths.size());
   view_.SetBarRange(bar_maximum_, !index_.no_index);
   view_.SetBarPosition(0);
   view_.Show();
+  WalkedTree tree(std::string{letter, ':', '\\'});
+  // The previous scan tells about how much room the walk needs, so that the
+  // walk's lists are not copied as they grow, by two threads into memory of
+  // their own. Room that stays unused costs no memory until it is written.
+  const std::size_t previous = index_.names.size();
+  tree.Reserve(previous + previous / 4, index_.names.EntryBytes() + index_.names.EntryBytes() / 4);
+  // Only the previous count is needed: the old lists make room for the new.
   index_.Clear();
   view_.SetBusyCursor(true);
 
-  const std::string root{letter, ':', '\\'};
-  Walk(root, WalkOptions{skip_system_directories});
+  Walk(WalkOptions{skip_system_directories}, tree);
 
-  view_.SetCountText(texts::kDirectoryTotal + std::to_string(index_.paths.size()));
+  view_.SetCountText(texts::kDirectoryTotal + std::to_string(tree.size()));
   view_.SetBarPosition(bar_maximum_);
   view_.SetPathText(texts::kStoringResult);
   view_.Repaint();
-  SortLists(index_);
-  store_.Save(index_, letter, warnings_);
+  SortWalkedTree(std::move(tree), index_);
+  if (!store_.Save(index_)) warnings_.ShowWarning(SaveFailureText(letter));
 
   view_.SetBusyCursor(false);
   index_.no_index = false;
@@ -38,19 +61,19 @@ void Scanner::Scan(char letter, bool skip_system_directories) {
   view_.Hide();
 }
 
-void Scanner::Walk(const std::string& root, const WalkOptions& options) {
+void Scanner::Walk(const WalkOptions& options, WalkedTree& tree) {
   // Listing is the system's work, and two cores list nearly twice as fast;
   // more would mostly wait on the disk.
   constexpr int kWalkThreads = 2;
   if (more_listers_ && std::thread::hardware_concurrency() >= kWalkThreads) {
     try {
-      WalkDirectoriesInParallel(root, more_listers_, kWalkThreads, options, *this, index_);
+      WalkDirectoriesInParallel(more_listers_, kWalkThreads, options, *this, tree);
       return;
     } catch (const std::system_error&) {
       // no threads to be had: the walk on this one
     }
   }
-  WalkDirectories(root, lister_, options, *this, index_);
+  WalkDirectories(lister_, options, *this, tree);
 }
 
 void Scanner::EnterDirectory(std::string_view path, int found_directories) {

@@ -8,6 +8,7 @@
 #include "index/parallel_walk.h"
 #include "index/scan_view.h"
 #include "platform/directory_lister.h"
+#include "ui/warning_box.h"
 
 namespace vyr {
 
@@ -25,7 +26,9 @@ class Scanner : private WalkProgress {
 
   // Scans drive `letter` (in the case the caller gives, which the stored
   // paths keep) into the Loaded index and saves its pair. The caller has
-  // selected that drive, so the index loaded now is its previous scan.
+  // selected that drive, so the index loaded now is its previous scan. Does
+  // nothing while a scan runs: a message box shown during a scan serves
+  // messages, and a scan hot key may come among them.
   void Scan(char letter, bool skip_system_directories);
 
   // True while a scan runs: the progress window refuses to close then.
@@ -33,7 +36,7 @@ class Scanner : private WalkProgress {
 
  private:
   void EnterDirectory(std::string_view path, int found_directories) override;
-  void Walk(const std::string& root, const WalkOptions& options);
+  void Walk(const WalkOptions& options, WalkedTree& tree);
 
   LoadedIndex& index_;
   const IndexStore& store_;

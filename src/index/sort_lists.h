@@ -2,6 +2,7 @@
 #pragma once
 
 #include "index/loaded_index.h"
+#include "index/walked_tree.h"
 
 namespace vyr {
 
@@ -9,5 +10,11 @@ namespace vyr {
 // path with its name. Equal names stand in the order of their paths, so the
 // result is the same whatever order the directories were listed in.
 void SortLists(LoadedIndex& index);
+
+// Fills the index's two lists with what a walk found, in the order SortLists
+// gives. Each path is built once, straight into its sorted place, and what
+// the tree held is let go as soon as it has been used: a scan never holds its
+// index twice. Every entry of both lists ends in CR LF, as in the pair's files.
+void SortWalkedTree(WalkedTree tree, LoadedIndex& index);
 
 }  // namespace vyr

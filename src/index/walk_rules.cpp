@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/sjis.h"
+#include "platform/upper_case.h"
 
 namespace vyr {
 namespace {
@@ -24,8 +25,9 @@ void ListWalkedChildren(platform::DirectoryLister& lister, const std::string& pa
   lister.List(path, options.skip_system_directories,
               [&](std::string_view name, std::uint32_t attributes) {
                 if (!IsWalkedChild(name, attributes, options)) return;
-                children.push_back(
-                    {std::string(name), (attributes & platform::kAttributeReparsePoint) != 0});
+                // Upper-cased here, on whichever thread lists.
+                children.push_back({std::string(name), UpperCase(name),
+                                    (attributes & platform::kAttributeReparsePoint) != 0});
               });
 }
 

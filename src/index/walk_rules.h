@@ -12,6 +12,7 @@ namespace vyr {
 
 struct WalkedChild {
   std::string name;
+  std::string upper_name;  // as the name list holds it
   bool is_link;
 };
 

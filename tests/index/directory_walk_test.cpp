@@ -16,17 +16,18 @@ using test::RecordingProgress;
 class DirectoryWalkTest : public ::testing::Test {
  protected:
   int Walk(bool skip_system = false) {
-    return WalkDirectories("c:\\", lister, WalkOptions{skip_system}, progress, index);
+    tree = WalkedTree("c:\\");
+    return WalkDirectories(lister, WalkOptions{skip_system}, progress, tree);
   }
   std::vector<std::string> Paths() const {
     std::vector<std::string> paths;
-    for (std::size_t k = 0; k < index.paths.size(); ++k) paths.emplace_back(index.paths[k]);
+    for (std::size_t k = 0; k < tree.size(); ++k) paths.push_back(tree.Path(k));
     return paths;
   }
 
   test::FakeLister lister;
   RecordingProgress progress;
-  LoadedIndex index;
+  WalkedTree tree{"c:\\"};
 };
 
 TEST_F(DirectoryWalkTest, PreOrderInListingOrderWithChildrenCollectedFirst) {
@@ -38,7 +39,7 @@ TEST_F(DirectoryWalkTest, PreOrderInListingOrderWithChildrenCollectedFirst) {
   EXPECT_EQ(Walk(), 4);
   const std::vector<std::string> paths = {"c:\\b", "c:\\b\\x", "c:\\a", "c:\\a\\.git"};
   EXPECT_EQ(Paths(), paths);
-  EXPECT_EQ(index.names[3], ".GIT");
+  EXPECT_EQ(tree.upper_name(3), ".GIT");
   const std::vector<std::string> listed = {"c:\\", "c:\\b\\", "c:\\b\\x\\", "c:\\a\\",
                                            "c:\\a\\.git\\"};
   EXPECT_EQ(lister.listed, listed);
@@ -59,7 +60,6 @@ TEST_F(DirectoryWalkTest, SystemDirectoriesAndTheirSubtreesOnlyWhenNotSkipped) {
   EXPECT_EQ(Walk(true), 1);
   EXPECT_EQ(Paths(), std::vector<std::string>{"c:\\hidden"});
 
-  index.Clear();
   EXPECT_EQ(Walk(false), 3);
   const std::vector<std::string> all = {"c:\\sys", "c:\\sys\\inner", "c:\\hidden"};
   EXPECT_EQ(Paths(), all);
@@ -75,7 +75,7 @@ TEST_F(DirectoryWalkTest, UnlistableDirectoryKeepsItsEntryWithoutChildren) {
 
 TEST_F(DirectoryWalkTest, UnlistableRootGivesAnEmptyIndex) {
   EXPECT_EQ(Walk(), 0);
-  EXPECT_EQ(index.names.size(), 0u);
+  EXPECT_EQ(tree.size(), 0u);
 }
 
 TEST_F(DirectoryWalkTest, LinkBackIntoItsOwnTreeIsTakenButNotEnteredAgain) {
@@ -96,10 +96,10 @@ TEST_F(DirectoryWalkTest, LinkBackIntoItsOwnTreeIsTakenButNotEnteredAgain) {
 TEST_F(DirectoryWalkTest, NamesAreUpperCasedAndPathsKeepTheirCase) {
   lister.listings["c:\\"] = {Dir("Program Files"), Dir("\x82\x81\x83\x5C")};
   Walk();
-  EXPECT_EQ(index.names[0], "PROGRAM FILES");
-  EXPECT_EQ(index.paths[0], "c:\\Program Files");
-  EXPECT_EQ(index.names[1], "\x82\x60\x83\x5C");
-  EXPECT_EQ(index.paths[1], "c:\\\x82\x81\x83\x5C");
+  EXPECT_EQ(tree.upper_name(0), "PROGRAM FILES");
+  EXPECT_EQ(tree.Path(0), "c:\\Program Files");
+  EXPECT_EQ(tree.upper_name(1), "\x82\x60\x83\x5C");
+  EXPECT_EQ(tree.Path(1), "c:\\\x82\x81\x83\x5C");
 }
 
 }  // namespace

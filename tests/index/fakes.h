@@ -12,6 +12,7 @@
 #include "index/scan_view.h"
 #include "platform/directory_lister.h"
 #include "platform/file_system.h"
+#include "ui/warning_box.h"
 
 namespace vyr::test {
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "index/fakes.h"
-#include "index/index_texts.h"
 
 namespace vyr {
 namespace {
@@ -74,30 +73,25 @@ TEST_F(IndexStoreTest, SaveWritesEveryEntryWithCrLf) {
   index.volume_label = "W";
   index.names.push_back("A");
   index.paths.push_back("c:\\a");
-  test::RecordingWarnings warnings;
-  store.Save(index, 'c', warnings);
+  EXPECT_TRUE(store.Save(index));
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_W.dir"], "A\r\n");
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_W.path"], "c:\\a\r\n");
-  EXPECT_TRUE(warnings.shown.empty());
 
   LoadedIndex empty;
   empty.volume_label = "E";
-  store.Save(empty, 'c', warnings);
+  EXPECT_TRUE(store.Save(empty));
   EXPECT_EQ(files.files.at("c:\\vyr\\Vyr_E.dir"), "");
   EXPECT_EQ(files.files.at("c:\\vyr\\Vyr_E.path"), "");
 }
 
-TEST_F(IndexStoreTest, FailedSaveWarnsWithTheUpperCaseLetterAndKeepsThePreviousPair) {
+TEST_F(IndexStoreTest, FailedSaveKeepsThePreviousPair) {
   files.files["c:\\vyr\\Vyr_W.dir"] = "OLD\r\n";
   files.files["c:\\vyr\\Vyr_W.path"] = "c:\\old\r\n";
   files.unwritable.insert("c:\\vyr\\Vyr_W.path");
   index.volume_label = "W";
   index.names.push_back("NEW");
   index.paths.push_back("c:\\new");
-  test::RecordingWarnings warnings;
-  store.Save(index, 'e', warnings);
-  ASSERT_EQ(warnings.shown.size(), 1u);
-  EXPECT_EQ(warnings.shown[0], std::string("E") + texts::kSaveFailed);
+  EXPECT_FALSE(store.Save(index));
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_W.dir"], "OLD\r\n");
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_W.path"], "c:\\old\r\n");
 }

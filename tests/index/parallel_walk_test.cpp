@@ -18,10 +18,10 @@ using test::File;
 using test::RecordingProgress;
 
 // Every entry as "name|path", in sorted order: what the pair holds once sorted.
-std::vector<std::string> Entries(const LoadedIndex& index) {
+std::vector<std::string> Entries(const WalkedTree& tree) {
   std::vector<std::string> entries;
-  for (std::size_t k = 0; k < index.names.size(); ++k) {
-    entries.push_back(std::string(index.names[k]) + "|" + std::string(index.paths[k]));
+  for (std::size_t k = 0; k < tree.size(); ++k) {
+    entries.push_back(std::string(tree.upper_name(k)) + "|" + tree.Path(k));
   }
   std::sort(entries.begin(), entries.end());
   return entries;
@@ -62,12 +62,12 @@ TEST(WalkDirectoriesInParallel, FindsWhatTheWalkOnOneThreadFinds) {
     for (bool skip_system : {false, true}) {
       test::FakeLister lister = tree;
       RecordingProgress progress;
-      LoadedIndex walked;
-      const int found = WalkDirectories("c:\\", lister, WalkOptions{skip_system}, progress, walked);
+      WalkedTree walked("c:\\");
+      const int found = WalkDirectories(lister, WalkOptions{skip_system}, progress, walked);
       for (int threads : {1, 2, 4, 8}) {
-        LoadedIndex in_parallel;
+        WalkedTree in_parallel("c:\\");
         const int found_in_parallel = WalkDirectoriesInParallel(
-            "c:\\", [&] { return std::make_unique<test::FakeLister>(tree); }, threads,
+            [&] { return std::make_unique<test::FakeLister>(tree); }, threads,
             WalkOptions{skip_system}, progress, in_parallel);
         EXPECT_EQ(found_in_parallel, found) << seed << " " << threads;
         EXPECT_EQ(Entries(in_parallel), Entries(walked)) << seed << " " << threads;
@@ -79,10 +79,9 @@ TEST(WalkDirectoriesInParallel, FindsWhatTheWalkOnOneThreadFinds) {
 TEST(WalkDirectoriesInParallel, ProgressStartsAtTheRootAndNeverGoesBack) {
   const test::FakeLister tree = RandomTree(2000, 4);
   RecordingProgress progress;
-  LoadedIndex index;
-  WalkDirectoriesInParallel(
-      "c:\\", [&] { return std::make_unique<test::FakeLister>(tree); }, 2, WalkOptions{}, progress,
-      index);
+  WalkedTree walked("c:\\");
+  WalkDirectoriesInParallel([&] { return std::make_unique<test::FakeLister>(tree); }, 2,
+                            WalkOptions{}, progress, walked);
   ASSERT_FALSE(progress.entered.empty());
   EXPECT_EQ(progress.entered.front(), (std::pair<std::string, int>{"c:\\", 0}));
   for (std::size_t k = 1; k < progress.entered.size(); ++k) {
@@ -107,10 +106,9 @@ class FailingLister final : public platform::DirectoryLister {
 
 TEST(WalkDirectoriesInParallel, AFailingListerEndsTheWalkWithItsError) {
   RecordingProgress progress;
-  LoadedIndex index;
-  EXPECT_THROW(WalkDirectoriesInParallel(
-                   "c:\\", [] { return std::make_unique<FailingLister>(40); }, 2, WalkOptions{},
-                   progress, index),
+  WalkedTree walked("c:\\");
+  EXPECT_THROW(WalkDirectoriesInParallel([] { return std::make_unique<FailingLister>(40); }, 2,
+                                         WalkOptions{}, progress, walked),
                std::bad_alloc);
 }
 

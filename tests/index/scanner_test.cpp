@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <new>
+#include <utility>
+
 #include "index/fakes.h"
 #include "index/index_texts.h"
 
@@ -129,6 +134,65 @@ TEST_F(ScannerTest, WalkOnSeveralThreadsSavesTheSamePair) {
   EXPECT_EQ(paths, "c:\\a\r\nc:\\b\r\nc:\\a\\x\r\nc:\\b\\x\r\nc:\\a\\y\r\n");
   EXPECT_EQ(other_view.calls.back(), "hide");
   EXPECT_FALSE(in_parallel.scanning());
+}
+
+// A warning box serves messages while it is shown, and a scan hot key may
+// come among them: the first warning asks for another scan.
+class WarningsThatScanAgain final : public WarningBox {
+ public:
+  std::function<void()> scan_again;
+  std::vector<std::string> shown;
+  void ShowWarning(std::string_view text) override {
+    shown.emplace_back(text);
+    if (const auto scan = std::exchange(scan_again, nullptr)) scan();
+  }
+};
+
+TEST_F(ScannerTest, AScanAskedForWhileOneRunsIsRefused) {
+  files.unwritable.insert("c:\\vyr\\Vyr_VOL.dir");
+  LoadPrevious(0);
+  WarningsThatScanAgain box;
+  Scanner refusing{index, store, lister, view, box};
+  box.scan_again = [&] { refusing.Scan('c', false); };
+  refusing.Scan('c', false);
+  EXPECT_EQ(box.shown.size(), 1u);
+  EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "show"), 1);
+  EXPECT_EQ(lister.listed.size(), 3u);
+  EXPECT_EQ(index.names.size(), 2u);
+  EXPECT_FALSE(refusing.scanning());
+
+  refusing.Scan('c', false);  // once it has ended, the next one runs
+  EXPECT_EQ(lister.listed.size(), 6u);
+}
+
+// A lister that fails at its first listing, as one out of memory would.
+class ThrowingOnceLister final : public platform::DirectoryLister {
+ public:
+  explicit ThrowingOnceLister(platform::DirectoryLister& then) : then_(then) {}
+  bool List(const std::string& path, bool want_system_bit,
+            const platform::EntryVisitor& visit) override {
+    if (!thrown_) {
+      thrown_ = true;
+      throw std::bad_alloc();
+    }
+    return then_.List(path, want_system_bit, visit);
+  }
+  std::optional<platform::FileIdentity> Identity(const std::string& path) override {
+    return then_.Identity(path);
+  }
+
+ private:
+  platform::DirectoryLister& then_;
+  bool thrown_ = false;
+};
+
+TEST_F(ScannerTest, AScanThatFailsDoesNotRefuseTheNext) {
+  ThrowingOnceLister failing(lister);
+  Scanner once{index, store, failing, view, warnings};
+  EXPECT_THROW(once.Scan('c', false), std::bad_alloc);
+  EXPECT_FALSE(once.scanning());
+  once.Scan('c', false);
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.path"], "c:\\a\r\nc:\\b\r\n");
 }
 
 }  // namespace

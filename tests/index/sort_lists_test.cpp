@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <random>
 
+#include "index/index_lines.h"
+#include "platform/upper_case.h"
+
 namespace vyr {
 namespace {
 
@@ -75,6 +78,42 @@ TEST(SortLists, NothingToDoForFewerThanTwo) {
   LoadedIndex one = IndexOf({"X"});
   SortLists(one);
   EXPECT_EQ(one.paths[0], "p0");
+}
+
+// A scan sorts the tree its walk found, building each path in its place: the
+// lists, and the files they are, must be those that sorting the walked names
+// and paths gives.
+TEST(SortWalkedTree, GivesTheListsThatSortingTheWalkedEntriesGives) {
+  for (const int size : {0, 1, 4000}) {
+    std::mt19937 random(static_cast<unsigned>(size));
+    WalkedTree tree("c:\\");
+    for (int k = 0; k < size; ++k) {
+      // Few and short names, in both cases: many equal names, many proper beginnings.
+      std::string name(1 + random() % 3, 'a');
+      for (char& c : name) c = "aAb"[random() % 3];
+      if (random() % 9 == 0) name = "\x83\x5C" + name;  // a second byte that is "\"
+      const std::uint32_t parent =
+          k == 0 || random() % 6 == 0 ? WalkedTree::kRoot : static_cast<std::uint32_t>(random() % k);
+      tree.Add(parent, name, UpperCase(name));
+    }
+    LoadedIndex walked;
+    for (std::size_t k = 0; k < tree.size(); ++k) {
+      walked.names.push_back(tree.upper_name(k));
+      walked.paths.push_back(tree.Path(k));
+    }
+    SortLists(walked);
+
+    LoadedIndex index;
+    SortWalkedTree(tree, index);
+    ASSERT_EQ(index.paths.size(), walked.paths.size());
+    for (std::size_t k = 0; k < index.paths.size(); ++k) {
+      ASSERT_EQ(index.names[k], walked.names[k]) << k;
+      ASSERT_EQ(index.paths[k], walked.paths[k]) << k;
+    }
+    std::string joined;
+    EXPECT_EQ(FileText(index.names, joined), JoinLines(walked.names));
+    EXPECT_EQ(FileText(index.paths, joined), JoinLines(walked.paths));
+  }
 }
 
 }  // namespace

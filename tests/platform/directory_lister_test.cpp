@@ -24,19 +24,19 @@ class DirectoryListerTest : public ::testing::Test {
   std::vector<std::string> WalkedPaths(bool skip_system = false) {
     const WalkOptions options{skip_system};
     NoProgress progress;
-    LoadedIndex index;
-    WalkDirectories(tree.Root(), *lister, options, progress, index);
+    WalkedTree walked(tree.Root());
+    WalkDirectories(*lister, options, progress, walked);
     for (int threads : {2, 3}) {
-      LoadedIndex walked_in_parallel;
-      WalkDirectoriesInParallel(tree.Root(), platform::MakeDirectoryLister, threads, options,
-                                progress, walked_in_parallel);
-      EXPECT_EQ(Sorted(walked_in_parallel), Sorted(index)) << threads << " threads";
+      WalkedTree walked_in_parallel(tree.Root());
+      WalkDirectoriesInParallel(platform::MakeDirectoryLister, threads, options, progress,
+                                walked_in_parallel);
+      EXPECT_EQ(Sorted(walked_in_parallel), Sorted(walked)) << threads << " threads";
     }
-    return Sorted(index);
+    return Sorted(walked);
   }
-  static std::vector<std::string> Sorted(const LoadedIndex& index) {
+  static std::vector<std::string> Sorted(const WalkedTree& walked) {
     std::vector<std::string> paths;
-    for (std::size_t k = 0; k < index.paths.size(); ++k) paths.emplace_back(index.paths[k]);
+    for (std::size_t k = 0; k < walked.size(); ++k) paths.push_back(walked.Path(k));
     std::sort(paths.begin(), paths.end());
     return paths;
   }

@@ -20,7 +20,7 @@ namespace vyr::cli {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: vyr-cli scan L [--index-dir DIR] [--ignore-sysdir]\n"
+    "usage: vyr-cli scan L [--index-dir DIR] [--ignore-sysdir] [--one-thread]\n"
     "       vyr-cli find TEXT [--drive L] [--index-dir DIR]\n"
     "       vyr-cli expand PARAMS [--dir D] [--input I]\n"
     "       vyr-cli encode url|utf8|euc|jis TEXT\n";
@@ -46,6 +46,7 @@ struct Options {
   std::optional<std::string> index_dir;  // scan, find
   std::optional<char> drive;             // find
   bool ignore_sysdir = false;            // scan
+  bool one_thread = false;               // scan
   std::string directory, input;          // expand
   const EncodedForm* form = nullptr;     // encode
 };
@@ -94,6 +95,10 @@ bool ParseScan(Arguments args, Options& options) {
   return ReadFlags(args.subspan(1), {TextFlag("--index-dir", options.index_dir),
                                      {"--ignore-sysdir", false, [&](const std::string&) {
                                         options.ignore_sysdir = true;
+                                        return true;
+                                      }},
+                                     {"--one-thread", false, [&](const std::string&) {
+                                        options.one_thread = true;
                                         return true;
                                       }}});
 }
@@ -201,7 +206,10 @@ int Scan(const Options& options, const IndexStore& store, std::ostream& out, std
   const auto lister = platform::MakeDirectoryLister();
   SilentScanView view;
   StreamWarnings warnings(err);
-  Scanner(index, store, *lister, view, warnings, platform::MakeDirectoryLister)
+  // One thread walks as a machine of one core does, for the benchmarks.
+  ListerMaker more_listers;
+  if (!options.one_thread) more_listers = platform::MakeDirectoryLister;
+  Scanner(index, store, *lister, view, warnings, std::move(more_listers))
       .Scan(letter, options.ignore_sysdir);
   out << index.paths.size() << '\n';
   return warnings.shown() ? kExitNotFound : kExitFound;
