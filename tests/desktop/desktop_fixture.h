@@ -15,7 +15,8 @@
 #include "fakes/fake_tray.h"
 #include "fakes/fake_drives.h"
 #include "fakes/fake_scan_view.h"
-#include "index/fakes.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_lister.h"
 #include "session/drive_scans.h"
 
 namespace vyr::test {

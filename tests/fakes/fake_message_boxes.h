@@ -2,7 +2,9 @@
 // answered with `answer`).
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "fakes/effect_log.h"
 #include "ui/confirmation_box.h"
@@ -13,7 +15,12 @@ namespace vyr::test {
 class FakeWarnings final : public WarningBox, LogsEffects {
  public:
   using LogsEffects::LogsEffects;
-  void ShowWarning(std::string_view text) override { Log("warn " + std::string(text)); }
+  // What a message pumped while the box is up does, once.
+  std::function<void()> on_show;
+  void ShowWarning(std::string_view text) override {
+    Log("warn " + std::string(text));
+    if (const auto pumped = std::exchange(on_show, nullptr)) pumped();
+  }
 };
 
 class FakeConfirmation final : public ConfirmationBox, LogsEffects {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "index/fakes.h"
+#include "fakes/fake_file_system.h"
 #include "index/index_store.h"
 #include "jump/lookup.h"
 

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "index/fakes.h"
+#include "fakes/fake_lister.h"
+#include "fakes/fake_walk_progress.h"
 
 namespace vyr {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "index/fakes.h"
+#include "fakes/fake_file_system.h"
 
 namespace vyr {
 namespace {

@@ -6,7 +6,8 @@
 #include <random>
 #include <stdexcept>
 
-#include "index/fakes.h"
+#include "fakes/fake_lister.h"
+#include "fakes/fake_walk_progress.h"
 
 namespace vyr {
 namespace {

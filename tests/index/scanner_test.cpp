@@ -7,7 +7,10 @@
 #include <new>
 #include <utility>
 
-#include "index/fakes.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_lister.h"
+#include "fakes/fake_message_boxes.h"
+#include "fakes/fake_scan_view.h"
 #include "index/index_texts.h"
 
 namespace vyr {
@@ -41,8 +44,18 @@ class ScannerTest : public ::testing::Test {
   test::FakeFileSystem files;
   IndexStore store{files, "c:\\vyr\\"};
   test::FakeLister lister;
-  test::RecordingScanView view;
-  test::RecordingWarnings warnings;
+  // The progress window's calls, and the warnings, in their order.
+  std::vector<std::string> Calls() const {
+    std::vector<std::string> calls;
+    for (const std::string& line : log.lines()) {
+      calls.push_back(line.starts_with("scan: ") ? line.substr(6) : line);
+    }
+    return calls;
+  }
+
+  test::EffectLog log;
+  test::FakeScanView view{log};
+  test::FakeWarnings warnings{log};
   LoadedIndex index;
   Scanner scanner{index, store, lister, view, warnings};
 };
@@ -63,7 +76,7 @@ TEST_F(ScannerTest, ShowsProgressThenSortsSavesAndCloses) {
       "position 1", std::string("path ") + texts::kStoringResult,
       "repaint",    "idle",
       "hide"};
-  EXPECT_EQ(view.calls, expected);
+  EXPECT_EQ(Calls(), expected);
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.dir"], "A\r\nB\r\n");
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.path"], "c:\\a\r\nc:\\b\r\n");
   EXPECT_FALSE(index.no_index);
@@ -74,7 +87,7 @@ TEST_F(ScannerTest, NoLoadedIndexHidesTheBar) {
   lister.listings["C:\\"] = lister.listings["c:\\"];
   LoadPrevious(0);
   scanner.Scan('C', false);
-  EXPECT_EQ(view.calls[1], "range 0 hidden");
+  EXPECT_EQ(Calls()[1], "range 0 hidden");
   // The stored paths keep the letter's case as given.
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.path"], "C:\\a\r\nC:\\b\r\n");
 }
@@ -86,8 +99,8 @@ TEST_F(ScannerTest, EmptyDriveWritesEmptyFilesAndClearsTheNoIndexFlag) {
   EXPECT_EQ(files.files.at("c:\\vyr\\Vyr_VOL.dir"), "");
   EXPECT_EQ(files.files.at("c:\\vyr\\Vyr_VOL.path"), "");
   EXPECT_FALSE(index.no_index);
-  EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(),
-                       std::string("count ") + texts::kDirectoryTotal + "0"),
+  const std::vector<std::string> calls = Calls();
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), std::string("count ") + texts::kDirectoryTotal + "0"),
             1);
 }
 
@@ -95,18 +108,19 @@ TEST_F(ScannerTest, FailedSaveWarnsAndStillClosesWithTheNewIndex) {
   files.unwritable.insert("c:\\vyr\\Vyr_VOL.dir");
   LoadPrevious(0);
   scanner.Scan('c', false);
-  ASSERT_EQ(warnings.shown.size(), 1u);
-  EXPECT_EQ(warnings.shown[0], std::string("C") + texts::kSaveFailed);
+  const std::vector<std::string> calls = Calls();
+  const std::string warning = std::string("warn C") + texts::kSaveFailed;
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), warning), 1);
   EXPECT_EQ(index.names.size(), 2u);
   EXPECT_FALSE(index.no_index);
-  EXPECT_EQ(view.calls.back(), "hide");
+  EXPECT_EQ(calls.back(), "hide");
 }
 
 TEST_F(ScannerTest, BarStaysFullOnceTheCounterPassesThePreviousCount) {
   lister.listings["c:\\"] = {Dir("a"), Dir("b"), Dir("c")};
   LoadPrevious(2);
   scanner.Scan('c', false);
-  for (const std::string& call : view.calls) {
+  for (const std::string& call : Calls()) {
     if (call.rfind("position ", 0) == 0) {
       EXPECT_LE(std::stoi(call.substr(9)), 2) << call;
     }
@@ -121,7 +135,8 @@ TEST_F(ScannerTest, WalkOnSeveralThreadsSavesTheSamePair) {
   const std::string names = files.files["c:\\vyr\\Vyr_VOL.dir"];
   const std::string paths = files.files["c:\\vyr\\Vyr_VOL.path"];
 
-  test::RecordingScanView other_view;
+  test::EffectLog other_log;
+  test::FakeScanView other_view{other_log};
   LoadedIndex other_index;
   other_index.volume_label = "VOL";
   Scanner in_parallel{other_index, store,
@@ -132,36 +147,27 @@ TEST_F(ScannerTest, WalkOnSeveralThreadsSavesTheSamePair) {
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.dir"], names);
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.path"], paths);
   EXPECT_EQ(paths, "c:\\a\r\nc:\\b\r\nc:\\a\\x\r\nc:\\b\\x\r\nc:\\a\\y\r\n");
-  EXPECT_EQ(other_view.calls.back(), "hide");
+  EXPECT_EQ(other_log.lines().back(), "scan: hide");
   EXPECT_FALSE(in_parallel.scanning());
 }
-
-// A warning box serves messages while it is shown, and a scan hot key may
-// come among them: the first warning asks for another scan.
-class WarningsThatScanAgain final : public WarningBox {
- public:
-  std::function<void()> scan_again;
-  std::vector<std::string> shown;
-  void ShowWarning(std::string_view text) override {
-    shown.emplace_back(text);
-    if (const auto scan = std::exchange(scan_again, nullptr)) scan();
-  }
-};
 
 TEST_F(ScannerTest, AScanAskedForWhileOneRunsIsRefused) {
   files.unwritable.insert("c:\\vyr\\Vyr_VOL.dir");
   LoadPrevious(0);
-  WarningsThatScanAgain box;
-  Scanner refusing{index, store, lister, view, box};
-  box.scan_again = [&] { refusing.Scan('c', false); };
-  refusing.Scan('c', false);
-  EXPECT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "show"), 1);
+  // A warning box serves messages while it is shown, and a scan hot key may
+  // come among them.
+  warnings.on_show = [&] { scanner.Scan('c', false); };
+  scanner.Scan('c', false);
+  const std::vector<std::string> calls = Calls();
+  EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                          [](const std::string& call) { return call.starts_with("warn "); }),
+            1);
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "show"), 1);
   EXPECT_EQ(lister.listed.size(), 3u);
   EXPECT_EQ(index.names.size(), 2u);
-  EXPECT_FALSE(refusing.scanning());
+  EXPECT_FALSE(scanner.scanning());
 
-  refusing.Scan('c', false);  // once it has ended, the next one runs
+  scanner.Scan('c', false);  // once it has ended, the next one runs
   EXPECT_EQ(lister.listed.size(), 6u);
 }
 

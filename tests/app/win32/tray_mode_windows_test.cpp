@@ -19,7 +19,8 @@
 #include "fakes/fake_settings_files.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_tray.h"
-#include "index/fakes.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_lister.h"
 
 namespace vyr {
 namespace {
