@@ -11,38 +11,14 @@
 #include <cstring>
 #include <vector>
 
-namespace {
-
-struct Search {
-  const char* title;
-  HWND found;
-};
-
-BOOL CALLBACK FindTitled(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  char title[512] = {};
-  GetWindowTextA(window, title, sizeof title);
-  if (IsWindowVisible(window) && std::strstr(title, search->title) != nullptr) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-}  // namespace
+#include "find_window.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
-  const DWORD timeout = argc > 2 ? static_cast<DWORD>(std::atoi(argv[2])) * 1000 : 30000;
-  const DWORD start = GetTickCount();
-  Search search{argv[1], nullptr};
-  while (search.found == nullptr) {
-    EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) break;
-    if (GetTickCount() - start > timeout) return 1;
-    Sleep(200);
-  }
-  HWND box = FindWindowExA(search.found, nullptr, "ComboBox", nullptr);
+  const HWND found = probe::WaitForWindow(argv[1], probe::TimeoutArgument(argc, argv, 2),
+                                          probe::Shown::kOnlyVisible);
+  if (found == nullptr) return 1;
+  HWND box = FindWindowExA(found, nullptr, "ComboBox", nullptr);
   if (box == nullptr) return 1;
   const auto length = SendMessageA(box, WM_GETTEXTLENGTH, 0, 0);
   std::vector<char> text(static_cast<std::size_t>(length) + 16);

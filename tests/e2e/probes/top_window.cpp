@@ -10,43 +10,19 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-
-struct Search {
-  const char* title;
-  HWND found;
-};
-
-BOOL CALLBACK FindTitled(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  char title[512] = {};
-  GetWindowTextA(window, title, sizeof title);
-  if (std::strstr(title, search->title) != nullptr) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-}  // namespace
+#include "find_window.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
-  const DWORD timeout = argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) * 1000 : 30000;
-  const DWORD start = GetTickCount();
-  Search search{argv[1], nullptr};
-  while (search.found == nullptr) {
-    EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) break;
-    if (GetTickCount() - start > timeout) return 1;
-    Sleep(200);
-  }
+  const HWND found = probe::WaitForWindow(argv[1], probe::TimeoutArgument(argc, argv, 3),
+                                          probe::Shown::kShownOrHidden);
+  if (found == nullptr) return 1;
   if (std::strcmp(argv[2], "state") == 0) {
-    std::printf("%s\n", IsWindowVisible(search.found) ? "visible" : "hidden");
+    std::printf("%s\n", IsWindowVisible(found) ? "visible" : "hidden");
   } else if (std::strcmp(argv[2], "front") == 0) {
-    std::printf("%s\n", GetForegroundWindow() == search.found ? "foreground" : "background");
+    std::printf("%s\n", GetForegroundWindow() == found ? "foreground" : "background");
   } else if (std::strcmp(argv[2], "close") == 0) {
-    PostMessageA(search.found, WM_CLOSE, 0, 0);
+    PostMessageA(found, WM_CLOSE, 0, 0);
   } else {
     return 2;
   }

@@ -8,23 +8,9 @@
 #include <cstring>
 #include <string>
 
+#include "find_window.h"
+
 namespace {
-
-struct Search {
-  const char* title;
-  HWND found;
-};
-
-BOOL CALLBACK FindTitled(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  char title[512] = {};
-  GetWindowTextA(window, title, sizeof title);
-  if (IsWindowVisible(window) && std::strstr(title, search->title) != nullptr) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 BOOL CALLBACK PrintText(HWND child, LPARAM) {
   char text[2048] = {};
@@ -37,15 +23,9 @@ BOOL CALLBACK PrintText(HWND child, LPARAM) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
-  const DWORD timeout = argc > 2 ? static_cast<DWORD>(std::atoi(argv[2])) * 1000 : 30000;
-  const DWORD start = GetTickCount();
-  Search search{argv[1], nullptr};
-  while (search.found == nullptr) {
-    EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) break;
-    if (GetTickCount() - start > timeout) return 1;
-    Sleep(200);
-  }
-  EnumChildWindows(search.found, PrintText, 0);
+  const HWND found = probe::WaitForWindow(argv[1], probe::TimeoutArgument(argc, argv, 2),
+                                          probe::Shown::kOnlyVisible);
+  if (found == nullptr) return 1;
+  EnumChildWindows(found, PrintText, 0);
   return 0;
 }
