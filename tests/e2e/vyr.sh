@@ -78,3 +78,25 @@ _input_box_holds() {
   [ "$(sed -n 1p <<<"$now")" = "$1" ] || return 1
   [ $# -lt 2 ] || [ "$(sed -n 2p <<<"$now")" = "$2" ]
 }
+
+# vyr_menu_box: "X Y WIDTH HEIGHT" on the screen of a popup menu of vyr.exe
+# that is open (a shown window of its own, without a title, as Wine makes a
+# menu); fails when there is none. Found so, a menu is told from a tool tip
+# of the shell drawn near it.
+vyr_menu_box() {
+  local wid box width height
+  for wid in $(xdotool search --onlyvisible --classname '^vyr\.exe$' 2>/dev/null); do
+    [ -z "$(xdotool getwindowname "$wid" 2>/dev/null)" ] || continue
+    box=$(window_geometry "$wid") || continue
+    read -r _ _ width height <<<"$box"
+    [ "$width" -ge 40 ] && [ "$height" -ge 15 ] || continue
+    printf '%s\n' "$box"
+    return 0
+  done
+  return 1
+}
+_no_vyr_menu() { ! vyr_menu_box >/dev/null; }
+
+# wait_for_vyr_menu: until a menu of vyr.exe is open; prints its box.
+wait_for_vyr_menu() { poll "$VYR_E2E_TIMEOUT" vyr_menu_box >/dev/null && vyr_menu_box; }
+wait_for_no_vyr_menu() { poll "$VYR_E2E_TIMEOUT" _no_vyr_menu; }
