@@ -55,7 +55,8 @@ sed -i 's/^4LEFT=300\r$/4LEFT=420\r/; s/^4WIDTH=250\r$/4WIDTH=320\r/' "$VYR_SETT
 
 # TASKTRAY=1: the program comes up in the tray, with its hot keys.
 vyr_start /d t
-poll 60 test "$(main_window_state 2>/dev/null)" = hidden || fail "TASKTRAY=1 did not start hidden"
+main_window_hidden() { [ "$(main_window_state 2>/dev/null)" = hidden ]; }
+poll 60 main_window_hidden || fail "TASKTRAY=1 did not start hidden"
 sleep 2
 expect_eq "$(main_window_state)" hidden "the main window after the first paint"
 
