@@ -43,9 +43,10 @@ void MiniWindow::ShowForCommand(long long position) {
     mode.current_command = remembered;
     views_.mini.Hide();
   }
-  const char letter =
-      static_cast<char>(std::toupper(static_cast<unsigned char>(parts_.drives.CurrentLetter())));
-  views_.mini.SetCaption(entry->title + " - " + letter + ":");
+  const char letter = parts_.drives.CurrentLetter();
+  const std::string drive =
+      letter == 0 ? "" : std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));
+  views_.mini.SetCaption(entry->title + " - " + drive + ":");
 }
 
 void MiniWindow::OnEnter() {
@@ -60,6 +61,7 @@ void MiniWindow::OnEnter() {
     const SettingsValues& settings = session_.settings;
     if (settings.history_takes_input) session_.history.Add(text, settings.history_limit);
     parts_.run.Run("", text);
+    views_.main.ShowHistory(session_.history.Entries());
   }
   parts_.menus.FillHistoryMenu();
 }

@@ -56,6 +56,9 @@ bool Window::Create(const WindowArgs& args, Ending ending) {
 }
 
 int Window::ShowModal() {
+  // Asked again while it is up (a tray menu and the hot keys still work
+  // then), it refuses: a nested loop's end would end the outer one too.
+  if (modal_) return IDCANCEL;
   HWND owner = GetWindow(hwnd(), GW_OWNER);
   if (owner != nullptr) EnableWindow(owner, FALSE);
   modal_ = true;

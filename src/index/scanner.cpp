@@ -36,6 +36,24 @@ void Scanner::Scan(char letter, bool skip_system_directories) {
   view_.SetBarRange(bar_maximum_, !index_.no_index);
   view_.SetBarPosition(0);
   view_.Show();
+  bool built = false;
+  try {
+    Build(letter, skip_system_directories);
+    built = true;
+  } catch (const std::exception&) {
+    // Out of memory on a very large drive, say: nothing was saved, and the
+    // previous pair, still on disk, is the drive's index again.
+    store_.Load(index_.volume_label, index_);
+  }
+  if (!built || !store_.Save(index_)) warnings_.ShowWarning(SaveFailureText(letter));
+
+  view_.SetBusyCursor(false);
+  if (built) index_.no_index = false;
+  scanning_ = false;
+  view_.Hide();
+}
+
+void Scanner::Build(char letter, bool skip_system_directories) {
   WalkedTree tree(std::string{letter, ':', '\\'});
   // The previous scan tells about how much room the walk needs, so that the
   // walk's lists are not copied as they grow, by two threads into memory of
@@ -53,12 +71,6 @@ void Scanner::Scan(char letter, bool skip_system_directories) {
   view_.SetPathText(texts::kStoringResult);
   view_.Repaint();
   SortWalkedTree(std::move(tree), index_);
-  if (!store_.Save(index_)) warnings_.ShowWarning(SaveFailureText(letter));
-
-  view_.SetBusyCursor(false);
-  index_.no_index = false;
-  scanning_ = false;
-  view_.Hide();
 }
 
 void Scanner::Walk(const WalkOptions& options, WalkedTree& tree) {
@@ -70,7 +82,9 @@ void Scanner::Walk(const WalkOptions& options, WalkedTree& tree) {
       WalkDirectoriesInParallel(more_listers_, kWalkThreads, options, *this, tree);
       return;
     } catch (const std::system_error&) {
-      // no threads to be had: the walk on this one
+      // No threads to be had: the walk on this one. A failure met after the
+      // walk began is the walk's own, and a second walk would add twice.
+      if (tree.size() != 0) throw;
     }
   }
   WalkDirectories(lister_, options, *this, tree);

@@ -28,7 +28,9 @@ class Scanner : private WalkProgress {
   // paths keep) into the Loaded index and saves its pair. The caller has
   // selected that drive, so the index loaded now is its previous scan. Does
   // nothing while a scan runs: a message box shown during a scan serves
-  // messages, and a scan hot key may come among them.
+  // messages, and a scan hot key may come among them. A walk or sort that
+  // fails (out of memory, say) is told like a failed save, and the previous
+  // pair is loaded again.
   void Scan(char letter, bool skip_system_directories);
 
   // True while a scan runs: the progress window refuses to close then.
@@ -36,6 +38,8 @@ class Scanner : private WalkProgress {
 
  private:
   void EnterDirectory(std::string_view path, int found_directories) override;
+  // The walk and the sort into the Loaded index; raises what they raise.
+  void Build(char letter, bool skip_system_directories);
   void Walk(const WalkOptions& options, WalkedTree& tree);
 
   LoadedIndex& index_;

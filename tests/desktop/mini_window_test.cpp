@@ -71,6 +71,7 @@ TEST_F(MiniWindowTest, EnterWithoutPercentSRunsOnTheTypedTextAndRecordsItOnlyWhe
     mini_window.OnEnter();
     EXPECT_EQ(LinesWithout("m"), V{"run web.exe | q=a+b | "});
     EXPECT_EQ(session.history.Entries(), takes_input ? V{"a b"} : V{});
+    EXPECT_EQ(main.history, session.history.Entries());  // the main input box's list too
   }
 }
 

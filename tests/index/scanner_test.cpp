@@ -192,10 +192,20 @@ class ThrowingOnceLister final : public platform::DirectoryLister {
   bool thrown_ = false;
 };
 
-TEST_F(ScannerTest, AScanThatFailsDoesNotRefuseTheNext) {
+TEST_F(ScannerTest, AScanThatFailsKeepsThePreviousPairAndDoesNotRefuseTheNext) {
+  files.files["c:\\vyr\\Vyr_VOL.dir"] = "OLD\r\n";
+  files.files["c:\\vyr\\Vyr_VOL.path"] = "c:\\old\r\n";
+  LoadPrevious(1);
   ThrowingOnceLister failing(lister);
   Scanner once{index, store, failing, view, warnings};
-  EXPECT_THROW(once.Scan('c', false), std::bad_alloc);
+  once.Scan('c', false);
+  const std::vector<std::string> calls = Calls();
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), std::string("warn C") + texts::kSaveFailed), 1);
+  EXPECT_EQ(calls.back(), "hide");
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "idle"), 1);
+  EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.path"], "c:\\old\r\n");
+  ASSERT_EQ(index.paths.size(), 1u);
+  EXPECT_EQ(index.paths[0], "c:\\old");
   EXPECT_FALSE(once.scanning());
   once.Scan('c', false);
   EXPECT_EQ(files.files["c:\\vyr\\Vyr_VOL.path"], "c:\\a\r\nc:\\b\r\n");

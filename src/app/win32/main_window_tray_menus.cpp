@@ -68,7 +68,7 @@ void TForm1::PopLaunchClick(int tag) {
       Close();
       return;
     default:
-      if (tag >= kLaunchMenuTagBase && tag != kLaunchSeparatorTag) {
+      if (tag >= kLaunchMenuTagBase) {
         application_->mini_window().ShowForCommand(tag - kLaunchMenuTagBase);
       }
       return;

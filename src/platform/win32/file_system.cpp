@@ -86,7 +86,10 @@ class Win32FileSystem final : public FileSystem {
   }
 
   bool CopyWholeFile(const std::string& from, const std::string& to) override {
-    return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+    // The copy is written to next: a read-only bit taken over from the
+    // file would refuse the writes, and then the copy's removal.
+    return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0 &&
+           SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL) != 0;
   }
 
   bool MoveOver(const std::string& from, const std::string& to) override {
@@ -101,6 +104,8 @@ class Win32FileSystem final : public FileSystem {
   }
 
   bool RemoveFile(const std::string& path) override {
+    // A read-only copy left by an earlier run must not block every save after it.
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (DeleteFileA(path.c_str())) return true;
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
