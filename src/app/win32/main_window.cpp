@@ -256,13 +256,8 @@ void TForm1::OnCommand(int id, int code) {
 
 void TForm1::PopMainPopup(POINT at) {
   const int tag = pop_main_.Track(hwnd(), at);
+  if (OpenHelpItem(tag)) return;
   switch (tag) {
-    case kHelpContentsTag:
-      OpenHelp("html\\index.html");
-      return;
-    case kInstructionsTag:
-      OpenHelp("html\\index2.html");
-      return;
     case kAboutTag:
       ShowAbout();
       return;
@@ -279,6 +274,19 @@ void TForm1::PopMainPopup(POINT at) {
 
 void TForm1::OpenHelp(const char* page) const {
   shell_.Open(platform::ProgramDirectory() + page);
+}
+
+bool TForm1::OpenHelpItem(int tag) const {
+  switch (tag) {
+    case kHelpContentsTag:
+      OpenHelp(kHelpContentsPage);
+      return true;
+    case kInstructionsTag:
+      OpenHelp(kInstructionsPage);
+      return true;
+    default:
+      return false;
+  }
 }
 
 void TForm1::ShowAbout() {
@@ -304,7 +312,7 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_HELP:
-      OpenHelp("html\\index.html");
+      OpenHelp(kHelpContentsPage);
       return TRUE;
     case WM_QUERYENDSESSION:
       return OnQueryEndSession();

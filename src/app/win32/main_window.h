@@ -96,6 +96,10 @@ class TForm1 final : public framework::Window, public MainWindowView, public Tra
   void PopLaunchClick(int tag);
   void PopHistoryClick(int tag);
   void OpenHelp(const char* page) const;
+  // The help items of both menus; false when `tag` is none of them.
+  bool OpenHelpItem(int tag) const;
+  static constexpr char kHelpContentsPage[] = "html\\index.html";
+  static constexpr char kInstructionsPage[] = "html\\index2.html";
   void ShowAbout();
   LRESULT OnQueryEndSession();
   void OnEndSession(bool ending);

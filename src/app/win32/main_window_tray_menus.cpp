@@ -51,15 +51,10 @@ void TForm1::OnTrayMenuChoice(TrayMenu menu, int tag) {
 }
 
 void TForm1::PopLaunchClick(int tag) {
+  if (OpenHelpItem(tag)) return;
   switch (tag) {
     case kStopHidingTag:
       application_->tray_mode().Leave();
-      return;
-    case kHelpContentsTag:
-      OpenHelp("html\\index.html");
-      return;
-    case kInstructionsTag:
-      OpenHelp("html\\index2.html");
       return;
     case kAboutFromTrayTag:
       application_->tray_mode().ShowAboutFromTray();
