@@ -62,6 +62,14 @@ void CommandList::Save(SettingsFile& file) const {
   }
 }
 
+void CommandList::Insert(std::size_t position, CommandEntry entry) {
+  entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position), std::move(entry));
+}
+
+void CommandList::Remove(std::size_t position) {
+  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(position));
+}
+
 void CommandList::ResetToDefault(SettingsFile& file) {
   entries_.clear();
   Save(file);

@@ -34,6 +34,10 @@ class CommandList {
   const CommandEntry* At(long long position) const;
 
   CommandEntry& Add(CommandEntry entry);
+  // `position` at most size(): the entries from there on move down one.
+  void Insert(std::size_t position, CommandEntry entry);
+  // A position of the list: the entries after it move up one.
+  void Remove(std::size_t position);
   void Clear() { entries_.clear(); }
 
   // COMMANDS NUM = 0 or absent gives the default list (nothing is written);

@@ -9,6 +9,7 @@
 #include "fakes/effect_log.h"
 #include "ui/confirmation_box.h"
 #include "ui/warning_box.h"
+#include "ui/yes_no_box.h"
 
 namespace vyr::test {
 
@@ -29,6 +30,16 @@ class FakeConfirmation final : public ConfirmationBox, LogsEffects {
   bool answer = true;
   bool Confirm(std::string_view text) override {
     Log("confirm " + std::string(text));
+    return answer;
+  }
+};
+
+class FakeYesNo final : public YesNoBox, LogsEffects {
+ public:
+  using LogsEffects::LogsEffects;
+  bool answer = true;
+  bool AskYesNo(std::string_view text) override {
+    Log("ask " + std::string(text));
     return answer;
   }
 };
