@@ -37,6 +37,26 @@ std::string CurrentDirectory() {
   return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
 }
 
+// Wine puts an append at the end it saw when the write began, so recorders
+// started together could write over each other's line: holding one named mutex
+// makes the open, the write and the close of each record one step.
+class LogTurn {
+ public:
+  LogTurn() : mutex_(CreateMutexA(nullptr, FALSE, "Local\\vyr-recorder-log")) {
+    if (mutex_) WaitForSingleObject(mutex_, 10000);
+  }
+  ~LogTurn() {
+    if (!mutex_) return;
+    ReleaseMutex(mutex_);
+    CloseHandle(mutex_);
+  }
+  LogTurn(const LogTurn&) = delete;
+  LogTurn& operator=(const LogTurn&) = delete;
+
+ private:
+  HANDLE mutex_;
+};
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -44,9 +64,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string record =
       std::string("CMDLINE\t") + (raw ? raw : "") + "\tCWD\t" + CurrentDirectory() + "\r\n";
   const std::string log = LogPath();
-  // Append-only access makes every WriteFile land at the end as a whole, so two
-  // recorders started together cannot interleave their lines. Another writer
-  // holding the file without sharing is waited out for a while.
+  // Another writer holding the file without sharing is waited out for a while.
+  const LogTurn turn;
   HANDLE file = INVALID_HANDLE_VALUE;
   for (int attempt = 0; attempt < 200; ++attempt) {
     file = CreateFileA(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
