@@ -51,15 +51,19 @@ void CommandList::Load(SettingsFile& file) {
 }
 
 void CommandList::Save(SettingsFile& file) const {
-  file.WriteInteger(kSection, "NUM", static_cast<int>(entries_.size()));
-  for (std::size_t n = 0; n < entries_.size(); ++n) {
-    const CommandEntry& entry = entries_[n];
-    file.WriteString(kSection, Key("DESCRIPTION", n), entry.title);
-    file.WriteString(kSection, Key("COMMANDLINE", n), entry.program);
-    file.WriteString(kSection, Key("OPTION", n), entry.parameters);
-    file.WriteString(kSection, Key("DIRECTORY", n), entry.directory);
-    file.WriteString(kSection, Key("HOTKEY", n), entry.hot_key);
-  }
+  // Through a copy: a full disk midway must not leave a list of which only
+  // the first entries are new, nor a settings file cut short.
+  file.WriteThroughCopy([this](SettingsFile& copy) {
+    copy.WriteInteger(kSection, "NUM", static_cast<int>(entries_.size()));
+    for (std::size_t n = 0; n < entries_.size(); ++n) {
+      const CommandEntry& entry = entries_[n];
+      copy.WriteString(kSection, Key("DESCRIPTION", n), entry.title);
+      copy.WriteString(kSection, Key("COMMANDLINE", n), entry.program);
+      copy.WriteString(kSection, Key("OPTION", n), entry.parameters);
+      copy.WriteString(kSection, Key("DIRECTORY", n), entry.directory);
+      copy.WriteString(kSection, Key("HOTKEY", n), entry.hot_key);
+    }
+  });
 }
 
 void CommandList::Insert(std::size_t position, CommandEntry entry) {

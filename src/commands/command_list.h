@@ -44,7 +44,7 @@ class CommandList {
   // a negative count gives an empty list, a count above kMostCommandsRead
   // that many entries.
   void Load(SettingsFile& file);
-  // Raises SettingsWriteError; keys written before the failure stay.
+  // All or nothing, through a copy of the file. Raises SettingsWriteError.
   void Save(SettingsFile& file) const;
   // Empties the list, saves it (NUM = 0 only) and loads the default list.
   void ResetToDefault(SettingsFile& file);
