@@ -25,7 +25,13 @@ Application::Application(ApplicationViews views, ApplicationServices services,
       tray_mode_(session_, TrayModeViews{views.main, views.tray, views.about}, tray_menus_,
                  hot_keys_, go_button_),
       mini_window_(session_, MiniWindowViews{views.mini, views.main, views.tray},
-                   MiniWindowParts{tray_menus_, hot_keys_, go_button_, run_, scans_, drives_}) {}
+                   MiniWindowParts{tray_menus_, hot_keys_, go_button_, run_, scans_, drives_}),
+      settings_dialog_(session_,
+                       SettingsDialogViews{views.settings.dialog, views.settings.rows,
+                                           views.settings.editor, views.main, views.mini,
+                                           views.tray, views.settings.warnings,
+                                           views.settings.questions, views.settings.confirmation},
+                       SettingsDialogParts{tray_menus_, hot_keys_, tray_mode_}) {}
 
 void Application::Start(const std::vector<std::string>& args) {
   drives_.Fill(services_.drives.List());
@@ -40,6 +46,7 @@ void Application::Start(const std::vector<std::string>& args) {
   settings_file_ = std::make_unique<SettingsFile>(services_.settings_files.Open(
       options_.settings_path.value_or(DefaultSettingsPath(program_path_))));
   ReadSettings();
+  settings_dialog_.UseSettingsFile(*settings_file_);
   std::vector<std::string> captions;
   for (const platform::DriveInfo& drive : drives_.drives()) {
     captions.push_back(ScanMenuCaption(drive.letter));

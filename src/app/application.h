@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "desktop/hot_keys.h"
 #include "desktop/mini_window.h"
+#include "desktop/settings_dialog.h"
 #include "desktop/tray_icon_view.h"
 #include "desktop/tray_menus.h"
 #include "desktop/tray_mode.h"
@@ -31,6 +32,17 @@
 
 namespace vyr {
 
+// The settings dialog, the command editor it opens, and the boxes that ask
+// from in front of it.
+struct SettingsWindows {
+  SettingsDialogView& dialog;
+  CommandRowsView& rows;
+  CommandEditorView& editor;
+  WarningBox& warnings;
+  YesNoBox& questions;
+  ConfirmationBox& confirmation;
+};
+
 struct ApplicationViews {
   MainWindowView& main;
   ChooserView& chooser;
@@ -41,6 +53,7 @@ struct ApplicationViews {
   AboutBoxView& about;
   platform::Shell& shell;
   WarningBox& warnings;
+  SettingsWindows settings;
 };
 
 // What the run needs of the machine, each replaceable in a test.
@@ -81,6 +94,7 @@ class Application {
 
   TrayMode& tray_mode() { return tray_mode_; }
   MiniWindow& mini_window() { return mini_window_; }
+  SettingsDialog& settings_dialog() { return settings_dialog_; }
   Session& session() { return session_; }
   const DriveSelection& drives() const { return drives_; }
   bool scanning() const { return scans_.scanning(); }
@@ -104,6 +118,7 @@ class Application {
   HotKeyRegistration hot_keys_;
   TrayMode tray_mode_;
   MiniWindow mini_window_;
+  SettingsDialog settings_dialog_;
 
   StartupOptions options_;
   std::unique_ptr<SettingsFile> settings_file_;

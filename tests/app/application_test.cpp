@@ -6,16 +6,17 @@
 
 #include "fakes/fake_chooser.h"
 #include "fakes/fake_drives.h"
+#include "fakes/fake_file_system.h"
 #include "fakes/fake_hot_keys.h"
+#include "fakes/fake_lister.h"
 #include "fakes/fake_main_window.h"
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_mini_window.h"
 #include "fakes/fake_scan_view.h"
 #include "fakes/fake_settings_files.h"
+#include "fakes/fake_settings_windows.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_tray.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_lister.h"
 
 namespace vyr {
 namespace {
@@ -59,12 +60,14 @@ class ApplicationTest : public ::testing::Test {
   test::FakeHotKeys hot_keys{log};
   test::FakeShell shell{log};
   test::FakeWarnings warnings{log};
+  test::FakeSettingsWindows settings_windows{log};
   test::FakeDrives drives{log};
   test::FakeFileSystem files;
   test::FakeLister lister;
   test::FakeSettingsFiles settings_files;
   Application application{
-      ApplicationViews{main, chooser, scan, mini, tray, menus, about, shell, warnings},
+      ApplicationViews{main, chooser, scan, mini, tray, menus, about, shell, warnings,
+                       settings_windows.Views()},
       ApplicationServices{files, lister, drives, drives, settings_files, hot_keys},
                           "c:\\vyr\\vyr.exe", "c:\\vyr\\"};
 };

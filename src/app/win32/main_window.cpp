@@ -264,6 +264,9 @@ void TForm1::PopMainPopup(POINT at) {
     case kHideTag:
       if (application_ != nullptr) application_->tray_mode().Enter();
       return;
+    case kSettingsTag:
+      if (application_ != nullptr) application_->settings_dialog().Open();
+      return;
     default:
       if (tag >= kScanTag && application_ != nullptr) {
         application_->ScanFromMenu(static_cast<std::size_t>(tag - kScanTag));

@@ -59,6 +59,9 @@ void TForm1::PopLaunchClick(int tag) {
     case kAboutFromTrayTag:
       application_->tray_mode().ShowAboutFromTray();
       return;
+    case kSettingsTag:
+      application_->settings_dialog().Open();
+      return;
     case kExitTag:
       Close();
       return;

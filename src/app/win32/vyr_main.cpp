@@ -18,6 +18,7 @@
 #include "platform/file_system.h"
 #include "platform/drives.h"
 #include "platform/volumes.h"
+#include "ui/win32/message_boxes.h"
 
 namespace vyr {
 namespace {
@@ -37,17 +38,6 @@ class PlaceholderWindow final : public framework::Window {
     args.height = 60;
     return framework::Window::Create(args);
   }
-};
-
-class WarningBoxOf final : public WarningBox {
- public:
-  explicit WarningBoxOf(const framework::Window& owner) : owner_(owner) {}
-  void ShowWarning(std::string_view text) override {
-    framework::ShowWarningBox(owner_.hwnd(), text);
-  }
-
- private:
-  const framework::Window& owner_;
 };
 
 std::string ProgramPath() {
@@ -91,7 +81,7 @@ int Run() {
   form1.SetAboutBox(&form3);
 
   shell.SetOwner(form1.hwnd());
-  WarningBoxOf warnings(form1);
+  MessageBoxesOf warnings(form1);
   const auto lister = platform::MakeDirectoryLister();
   application = std::make_unique<Application>(
       ApplicationViews{form1, form2, form5, form4, form1.TrayIcon(), form1, form3, shell,

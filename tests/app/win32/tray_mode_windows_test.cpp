@@ -14,13 +14,14 @@
 #include "desktop/win32/mini_window_form.h"
 #include "fakes/fake_chooser.h"
 #include "fakes/fake_drives.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_lister.h"
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_scan_view.h"
 #include "fakes/fake_settings_files.h"
+#include "fakes/fake_settings_windows.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_tray.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_lister.h"
 
 namespace vyr {
 namespace {
@@ -138,6 +139,7 @@ class TrayModeWindowsTest : public ::testing::Test {
   test::FakeAboutBox about{log};
   test::FakeShell shell{log};
   test::FakeWarnings warnings{log};
+  test::FakeSettingsWindows settings_windows{log};
   test::FakeDrives drives{log};
   test::FakeFileSystem files;
   test::FakeLister lister;
@@ -145,7 +147,8 @@ class TrayModeWindowsTest : public ::testing::Test {
   TForm1 form1{shell};
   TForm4 form4;
   Application application{
-      ApplicationViews{form1, chooser, scan, form4, tray, form1, about, shell, warnings},
+      ApplicationViews{form1, chooser, scan, form4, tray, form1, about, shell, warnings,
+                       settings_windows.Views()},
       ApplicationServices{files, lister, drives, drives, settings_files, form4},
       "c:\\vyr\\vyr.exe", "c:\\vyr\\"};
 };
