@@ -25,7 +25,8 @@ Application::Application(ApplicationViews views, ApplicationServices services,
       tray_mode_(session_, TrayModeViews{views.main, views.tray, views.about}, tray_menus_,
                  hot_keys_, go_button_),
       mini_window_(session_, MiniWindowViews{views.mini, views.main, views.tray},
-                   MiniWindowParts{tray_menus_, hot_keys_, go_button_, run_, scans_, drives_}) {}
+                   MiniWindowParts{tray_menus_, hot_keys_, go_button_, run_, scans_, drives_}),
+      drops_(run_, views.mini) {}
 
 void Application::Start(const std::vector<std::string>& args) {
   drives_.Fill(services_.drives.List());
