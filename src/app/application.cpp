@@ -31,7 +31,8 @@ Application::Application(ApplicationViews views, ApplicationServices services,
                                            views.settings.editor, views.main, views.mini,
                                            views.tray, views.settings.warnings,
                                            views.settings.questions, views.settings.confirmation},
-                       SettingsDialogParts{tray_menus_, hot_keys_, tray_mode_}) {}
+                       SettingsDialogParts{tray_menus_, hot_keys_, tray_mode_}),
+      drops_(run_, views.mini) {}
 
 void Application::Start(const std::vector<std::string>& args) {
   drives_.Fill(services_.drives.List());

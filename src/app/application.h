@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "desktop/drops.h"
 #include "desktop/hot_keys.h"
 #include "desktop/mini_window.h"
 #include "desktop/settings_dialog.h"
@@ -84,6 +85,8 @@ class Application {
   void ScanFromMenu(std::size_t position) { scans_.ScanFromMenu(position); }
   // The user picked entry `position` of the drive box.
   void OnDriveBoxPick(std::size_t position) { drives_.Pick(position); }
+  // Files dropped on the main window.
+  void OnMainWindowDrop(const std::vector<std::string>& paths) { drops_.OnMainWindowDrop(paths); }
   // Esc in the input box: the end of a one-shot run.
   void OnEscape();
   // The close query: the exit save. Never refuses.
@@ -95,6 +98,7 @@ class Application {
   TrayMode& tray_mode() { return tray_mode_; }
   MiniWindow& mini_window() { return mini_window_; }
   SettingsDialog& settings_dialog() { return settings_dialog_; }
+  Drops& drops() { return drops_; }
   Session& session() { return session_; }
   const DriveSelection& drives() const { return drives_; }
   bool scanning() const { return scans_.scanning(); }
@@ -119,6 +123,7 @@ class Application {
   TrayMode tray_mode_;
   MiniWindow mini_window_;
   SettingsDialog settings_dialog_;
+  Drops drops_;
 
   StartupOptions options_;
   std::unique_ptr<SettingsFile> settings_file_;

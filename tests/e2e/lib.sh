@@ -553,6 +553,32 @@ paste_text() {
   press ctrl+v
 }
 
+# --- drag and drop -------------------------------------------------------------------
+
+# drop_files [--at X,Y] [--timeout S] WINDOW_ID PATH...: drops the files or
+# folders PATH (Linux paths; they should exist) onto the window WINDOW_ID as a
+# file manager does, through XDND (xdnd_drop.py); the program receives
+# WM_DROPFILES with them as Z:\ paths, in this order. WINDOW_ID is the target
+# window's own X window (wait_for_window gives it), never Wine's desktop. The
+# point is the window's centre, or X,Y inside it (its frame included); Wine
+# hands the drop to the window under it, or the nearest parent that accepts
+# dropped files. The position is offered again until the window takes it, then
+# the drop waits for the window's XdndFinished, within S seconds (default
+# VYR_E2E_TIMEOUT). Status: 0 delivered; 3 the window does not accept dropped
+# files there; 4 no answer in time; 2 bad arguments; 5 no X display.
+# WM_DROPFILES is posted, so what the program does with it is waited for
+# separately.
+drop_files() {
+  local args=(--timeout "$VYR_E2E_TIMEOUT")
+  while :; do
+    case ${1:-} in
+      --at | --timeout) args+=("$1" "$2"); shift 2 ;;
+      *) break ;;
+    esac
+  done
+  /usr/bin/python3 "$E2E_KIT/xdnd_drop.py" "${args[@]}" "$@"
+}
+
 # --- screenshots -------------------------------------------------------------------
 
 # screenshot NAME: the whole screen as VYR_E2E_SHOTS/<scenario>-NAME.png, for

@@ -2,8 +2,7 @@
 # The end of the Windows session (log-off, shutdown) saves the settings as a
 # close of the main window does: after one GO, `wineboot --end-session` in
 # the prefix ends the program, and its settings file holds that run's history
-# and window place. The main window accepts no dropped files, since nothing
-# handles them yet.
+# and window place.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/vyr.sh"
@@ -27,9 +26,6 @@ main=$(vyr_main_window)
 read -r x y width _ < <(window_geometry "$main")
 expect_eq "$((x + width))" 1024 "the main window's right edge"
 expect_eq "$y" 0 "the main window's top"
-
-expect_eq "$(wine_run --timeout 60 "$VYR_WINDOW_STYLE" 'Vyr for Windows' 30)" \
-  'accepts dropped files: no' "the main window and drops"
 
 type_into_main sessionend
 press Return

@@ -212,6 +212,10 @@ void TForm1::FormCloseQuery() {
   if (application_ != nullptr) application_->OnCloseQuery();
 }
 
+void TForm1::OnDropFiles(const std::vector<std::string>& paths) {
+  if (application_ != nullptr) application_->OnMainWindowDrop(paths);
+}
+
 // The session ends without a close of the window: the settings are saved
 // when it is announced, since after WM_ENDSESSION the process may be ended
 // at any moment. A session end that is called off leaves the run as it was.

@@ -68,6 +68,7 @@ class TForm1 final : public framework::Window, public MainWindowView, public Tra
   void OnCommand(int id, int code) override;
   void OnContextMenu(POINT at) override { PopMainPopup(at); }
   bool OnCloseQuery() override;
+  void OnDropFiles(const std::vector<std::string>& paths) override;
 
  private:
   // Tags of the designed menu items; the drive-scan menu's items follow

@@ -2,6 +2,7 @@
 // message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/application.h"
 #include "app/win32/about_box.h"
@@ -92,11 +93,17 @@ int Run() {
       ProgramPath(), platform::ProgramDirectory());
   form1.SetApplication(application.get());
   form4.SetController(&application->mini_window());
+  form4.SetDrops(&application->drops());
+  // Once, now that a drop has somewhere to go: the main window, then the
+  // Mini window.
+  DragAcceptFiles(form1.hwnd(), TRUE);
+  DragAcceptFiles(form4.hwnd(), TRUE);
   application->Start(SplitCommandLine(GetCommandLineA()));
   form1.Show();
   form1.LoadTaskBar();
   UpdateWindow(form1.hwnd());
   const int code = framework::RunMessageLoop();
+  form4.SetDrops(nullptr);
   form4.SetController(nullptr);
   form1.SetApplication(nullptr);
   return code;

@@ -167,6 +167,10 @@ void TForm4::OnHotKey(int id) {
   if (controller_ != nullptr) controller_->OnHotKey(id);
 }
 
+void TForm4::OnDropFiles(const std::vector<std::string>& paths) {
+  if (drops_ != nullptr) drops_->OnMiniWindowDrop(paths);
+}
+
 LRESULT TForm4::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SHOWWINDOW:

@@ -1,8 +1,10 @@
 // TForm4: the Mini window, a one-line input box shown for one command from
 // tray mode. The global hot keys are registered on its window, so that they
-// arrive while it is hidden. Every event goes to the MiniWindow controller.
+// arrive while it is hidden. Every event goes to the MiniWindow controller, a
+// drop to the Drops.
 #pragma once
 
+#include "desktop/drops.h"
 #include "desktop/hot_keys.h"
 #include "desktop/mini_window.h"
 #include "framework/controls.h"
@@ -16,6 +18,8 @@ class TForm4 final : public framework::Window, public MiniWindowView, public Hot
  public:
   bool Create(HWND owner, HICON icon);
   void SetController(MiniWindow* controller) { controller_ = controller; }
+  // Where files dropped on the window go.
+  void SetDrops(Drops* drops) { drops_ = drops; }
 
   // MiniWindowView
   std::string InputText() const override { return combo_box1_.Text(); }
@@ -34,6 +38,7 @@ class TForm4 final : public framework::Window, public MiniWindowView, public Hot
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnCommand(int id, int code) override;
   void OnHotKey(int id) override;
+  void OnDropFiles(const std::vector<std::string>& paths) override;
 
  private:
   void FitToInputBox();
@@ -46,6 +51,7 @@ class TForm4 final : public framework::Window, public MiniWindowView, public Hot
   void ComboBox1Focused();
 
   MiniWindow* controller_ = nullptr;
+  Drops* drops_ = nullptr;
   framework::Control label1_;
   framework::ComboBox combo_box1_;
   CompletingInputBox completion_;
