@@ -231,6 +231,9 @@ void TForm6::FormResize() {
   const RECT page = page_control1_.PageArea();
   LayoutCommandsPage(page);
   LayoutOthersPage(page);
+  // The moved controls lie over the page control, which does not draw under
+  // them: each draws itself anew, or the old picture stays.
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TForm6::LayoutCommandsPage(const RECT& page) {
@@ -272,6 +275,19 @@ void TForm6::LayoutOthersPage(const RECT& page) {
   label_restart_.Move(restart_left, top + 5, restart_width, 14);
   bit_btn3_.Move(page.right - kMargin - kClearButtonWidth, top, kClearButtonWidth,
                  kBigButtonHeight);
+}
+
+LRESULT TForm6::PaintPageUnder(HWND control, HDC dc) {
+  // The page's body, drawn by the page control itself into the label's or
+  // check box's background, so that a styled page shows through them.
+  POINT origin = {0, 0};
+  MapWindowPoints(control, page_control1_.hwnd(), &origin, 1);
+  POINT before = {};
+  OffsetViewportOrgEx(dc, -origin.x, -origin.y, &before);
+  SendMessageA(page_control1_.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  SetViewportOrgEx(dc, before.x, before.y, nullptr);
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
 void TForm6::ShowPage(int page) {
@@ -505,6 +521,8 @@ LRESULT TForm6::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lparam));
+    case WM_CTLCOLORSTATIC:
+      return PaintPageUnder(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam));
     case WM_MOUSEMOVE:
       if (!dragging_) break;
       TrackRowDrag(at);

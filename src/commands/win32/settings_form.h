@@ -70,6 +70,8 @@ class TForm6 final : public framework::Window, public SettingsDialogView, public
   void LayoutCommandsPage(const RECT& page);
   void LayoutOthersPage(const RECT& page);
   void ShowPage(int page);
+  // The background of a label or check box on a page (WM_CTLCOLORSTATIC).
+  LRESULT PaintPageUnder(HWND control, HDC dc);
   void PutOptions(const DialogOptions& options);
   DialogOptions ReadOptions();
   void FormClose();
