@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <shellapi.h>
 
 #include <functional>
@@ -16,8 +17,7 @@ class TFileDrop {
  public:
   // The drop point (as DragQueryPoint gives it, in the owner's client area)
   // and every file of the drop, in the platform's order.
-  using DropFilesEvent =
-      std::function<void(int x, int y, const std::vector<std::string>& fnames)>;
+  using DropFilesEvent = std::function<void(int x, int y, const std::vector<std::string>& fnames)>;
 
   TFileDrop() = default;
   ~TFileDrop() { Detach(); }

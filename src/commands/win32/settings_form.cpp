@@ -60,9 +60,8 @@ struct Column {
 };
 
 constexpr Column kColumns[] = {
-    {texts::kTitleColumn, 100},     {texts::kProgramColumn, 200},
-    {texts::kParametersColumn, 100}, {texts::kDirectoryColumn, 100},
-    {texts::kHotKeyColumn, 80},
+    {texts::kTitleColumn, 100},     {texts::kProgramColumn, 200}, {texts::kParametersColumn, 100},
+    {texts::kDirectoryColumn, 100}, {texts::kHotKeyColumn, 80},
 };
 
 // TODO(merge): the shared key-combination helper of src/ui/win32 replaces
@@ -99,14 +98,16 @@ bool OnlyCtrlDown() {
   return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0;
 }
 
-void SetCursorTo(LPCSTR cursor) { SetCursor(LoadCursorA(nullptr, cursor)); }
+void SetCursorTo(LPCSTR cursor) {
+  SetCursor(LoadCursorA(nullptr, cursor));
+}
 
 }  // namespace
 
 bool TForm6::Create(HWND owner) {
   // The common controls this window is made of, whoever registered them before.
-  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES | ICC_HOTKEY_CLASS |
-                                                      ICC_UPDOWN_CLASS | ICC_TAB_CLASSES};
+  INITCOMMONCONTROLSEX classes = {
+      sizeof classes, ICC_LISTVIEW_CLASSES | ICC_HOTKEY_CLASS | ICC_UPDOWN_CLASS | ICC_TAB_CLASSES};
   InitCommonControlsEx(&classes);
   framework::WindowArgs args;
   args.class_name = "TForm6";
@@ -147,8 +148,8 @@ void TForm6::CreateCommandsPage() {
   const HWND me = hwnd();
   list_view1_.Attach(CreateControl(
       me, {WC_LISTVIEWA, "",
-           LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP, 0, 0,
-           0, 0, kListViewId, nullptr, WS_EX_CLIENTEDGE}));
+           LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP, 0, 0, 0,
+           0, kListViewId, nullptr, WS_EX_CLIENTEDGE}));
   SendMessageA(list_view1_.hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
                LVS_EX_FULLROWSELECT);
   for (std::size_t k = 0; k < std::size(kColumns); ++k) {
@@ -156,8 +157,8 @@ void TForm6::CreateCommandsPage() {
   }
   pages_[kCommandsPage].push_back(list_view1_.hwnd());
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  framework::Button* buttons[] = {&spd_edit_, &spd_horizon_, &spd_add_,
-                                  &spd_delete_, &spd_up_, &spd_down_};
+  framework::Button* buttons[] = {&spd_edit_,   &spd_horizon_, &spd_add_,
+                                  &spd_delete_, &spd_up_,      &spd_down_};
   for (std::size_t k = 0; k < std::size(kSmallButtons); ++k) {
     const SmallButton& design = kSmallButtons[k];
     buttons[k]->Attach(CreateControl(me, {"BUTTON", "", BS_PUSHBUTTON | BS_BITMAP, 0, 0,
@@ -183,9 +184,9 @@ void TForm6::CreateOthersPage() {
   framework::AddHint(me, hot_key2_.hwnd(), texts::kScanHotKeyHint);
   pages_[kOthersPage] = {label_scan_.hwnd(), hot_key2_.hwnd()};
   for (std::size_t k = 0; k < check_boxes_.size(); ++k) {
-    check_boxes_[k].Attach(CreateControl(
-        me, {"BUTTON", kCheckBoxes[k].caption, BS_AUTOCHECKBOX | WS_TABSTOP, 0, 0, 0, 0,
-             kCheckBox1Id + static_cast<int>(k)}));
+    check_boxes_[k].Attach(
+        CreateControl(me, {"BUTTON", kCheckBoxes[k].caption, BS_AUTOCHECKBOX | WS_TABSTOP, 0, 0, 0,
+                           0, kCheckBox1Id + static_cast<int>(k)}));
     if (kCheckBoxes[k].hint) framework::AddHint(me, check_boxes_[k].hwnd(), kCheckBoxes[k].hint);
     pages_[kOthersPage].push_back(check_boxes_[k].hwnd());
   }
@@ -195,8 +196,8 @@ void TForm6::CreateOthersPage() {
   framework::AddHint(me, spin_edit1_.hwnd(), texts::kHistoryLimitHint);
   framework::AddHint(me, spin_edit1_.spin(), texts::kHistoryLimitHint);
   label_restart_.Attach(CreateControl(me, {"STATIC", texts::kRestartNeeded}));
-  bit_btn3_.Attach(CreateControl(me, {"BUTTON", texts::kClearHistory, BS_PUSHBUTTON | WS_TABSTOP,
-                                      0, 0, kClearButtonWidth, kBigButtonHeight, kBitBtn3Id}));
+  bit_btn3_.Attach(CreateControl(me, {"BUTTON", texts::kClearHistory, BS_PUSHBUTTON | WS_TABSTOP, 0,
+                                      0, kClearButtonWidth, kBigButtonHeight, kBitBtn3Id}));
   pictures_.push_back(framework::LoadPicture(IDB_CLEAR_HISTORY, VYR_PICTURE_KEY_COLOUR,
                                              GetSysColor(COLOR_BTNFACE)));
   bit_btn3_.SetPicture(pictures_.back().get());
@@ -208,8 +209,8 @@ void TForm6::CreateOthersPage() {
 void TForm6::CreateButtons() {
   using framework::CreateControl;
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  bit_btn1_.Attach(CreateControl(hwnd(), {"BUTTON", texts::kOk, BS_DEFPUSHBUTTON | WS_TABSTOP, 0,
-                                          0, kBigButtonWidth, kBigButtonHeight, IDOK}));
+  bit_btn1_.Attach(CreateControl(hwnd(), {"BUTTON", texts::kOk, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 0,
+                                          kBigButtonWidth, kBigButtonHeight, IDOK}));
   pictures_.push_back(framework::LoadPicture(IDB_OK, VYR_PICTURE_KEY_COLOUR, face));
   bit_btn1_.SetPicture(pictures_.back().get());
   bit_btn2_.Attach(CreateControl(hwnd(), {"BUTTON", texts::kCancel, BS_PUSHBUTTON | WS_TABSTOP, 0,
@@ -224,8 +225,7 @@ void TForm6::FormResize() {
   const int strip_top = client.bottom - kStripHeight;
   page_control1_.Move(0, 0, client.right, strip_top);
   const int button_top = strip_top + (kStripHeight - kBigButtonHeight) / 2;
-  bit_btn2_.Move(client.right - 8 - kBigButtonWidth, button_top, kBigButtonWidth,
-                 kBigButtonHeight);
+  bit_btn2_.Move(client.right - 8 - kBigButtonWidth, button_top, kBigButtonWidth, kBigButtonHeight);
   bit_btn1_.Move(client.right - 16 - 2 * kBigButtonWidth, button_top, kBigButtonWidth,
                  kBigButtonHeight);
   const RECT page = page_control1_.PageArea();
@@ -239,8 +239,8 @@ void TForm6::FormResize() {
 void TForm6::LayoutCommandsPage(const RECT& page) {
   const int strip_top = std::max(page.top, page.bottom - kStripHeight);
   list_view1_.Move(page.left, page.top, page.right - page.left, strip_top - page.top);
-  const framework::Button* buttons[] = {&spd_edit_, &spd_horizon_, &spd_add_,
-                                        &spd_delete_, &spd_up_, &spd_down_};
+  const framework::Button* buttons[] = {&spd_edit_,   &spd_horizon_, &spd_add_,
+                                        &spd_delete_, &spd_up_,      &spd_down_};
   for (std::size_t k = 0; k < std::size(kSmallButtons); ++k) {
     buttons[k]->Move(page.left + kSmallButtons[k].left,
                      strip_top + (kStripHeight - kSmallButtonHeight) / 2, kSmallButtonWidth,
@@ -418,28 +418,50 @@ void TForm6::OnCommand(int id, int code) {
   }
   if (commands == nullptr || code != BN_CLICKED) return;
   switch (id) {
-    case kSpdEditId: commands->EditSelected(); break;
-    case kSpdHorizonId: commands->InsertSeparator(); break;
-    case kSpdAddId: commands->AddEntry(); break;
-    case kSpdDeleteId: commands->RemoveSelected(); break;
-    case kSpdUpId: commands->MoveUp(); break;
-    case kSpdDownId: commands->MoveDown(); break;
-    default: return;
+    case kSpdEditId:
+      commands->EditSelected();
+      break;
+    case kSpdHorizonId:
+      commands->InsertSeparator();
+      break;
+    case kSpdAddId:
+      commands->AddEntry();
+      break;
+    case kSpdDeleteId:
+      commands->RemoveSelected();
+      break;
+    case kSpdUpId:
+      commands->MoveUp();
+      break;
+    case kSpdDownId:
+      commands->MoveDown();
+      break;
+    default:
+      return;
   }
   // The picture buttons act on the list and leave the keys with it.
   list_view1_.Focus();
 }
 
-void TForm6::OnContextMenu(POINT at) { PopupMenu1Click(popup_menu1_.Track(hwnd(), at)); }
+void TForm6::OnContextMenu(POINT at) {
+  PopupMenu1Click(popup_menu1_.Track(hwnd(), at));
+}
 
 void TForm6::PopupMenu1Click(int tag) {
   CommandPage* commands = Commands();
   if (commands == nullptr) return;
   switch (tag) {
-    case kEditTag: commands->EditSelected(); break;
-    case kAddTag: commands->AddEntry(); break;
-    case kDeleteTag: commands->RemoveSelected(); break;
-    default: break;
+    case kEditTag:
+      commands->EditSelected();
+      break;
+    case kAddTag:
+      commands->AddEntry();
+      break;
+    case kDeleteTag:
+      commands->RemoveSelected();
+      break;
+    default:
+      break;
   }
 }
 
@@ -495,7 +517,9 @@ int TForm6::RowAt(POINT in_form) const {
   return (hit.flags & LVHT_ONITEM) != 0 ? row : -1;
 }
 
-void TForm6::TrackRowDrag(POINT in_form) { SetCursorTo(RowAt(in_form) >= 0 ? IDC_ARROW : IDC_NO); }
+void TForm6::TrackRowDrag(POINT in_form) {
+  SetCursorTo(RowAt(in_form) >= 0 ? IDC_ARROW : IDC_NO);
+}
 
 void TForm6::EndRowDrag(POINT in_form, bool drop) {
   dragging_ = false;

@@ -5,6 +5,7 @@
 // holds them.
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, whose types they use.
 #include <commctrl.h>
 #include <shlobj.h>
 
@@ -97,7 +98,8 @@ class SettingsDialogWindowsTest : public test::DesktopTest {
         item.iSubItem = cell;
         item.pszText = text;
         item.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
         line += (cell == 0 ? "" : "|") + std::string(text);
       }
       rows.push_back(line);
