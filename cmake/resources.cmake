@@ -29,7 +29,10 @@ function(vyr_add_resources target)
   set(pictures ${CMAKE_BINARY_DIR}/pictures)
   set(outputs
     ${pictures}/vyr.ico ${pictures}/go.bmp ${pictures}/scan.bmp
-    ${pictures}/about.bmp ${pictures}/drives.bmp)
+    ${pictures}/about.bmp ${pictures}/drives.bmp
+    ${pictures}/edit.bmp ${pictures}/separator.bmp ${pictures}/add.bmp
+    ${pictures}/remove.bmp ${pictures}/up.bmp ${pictures}/down.bmp
+    ${pictures}/ok.bmp ${pictures}/cancel.bmp ${pictures}/clear.bmp)
 
   # One drawing for the whole build, however many targets take the
   # resources: two custom commands with the same outputs would race.

@@ -25,6 +25,19 @@
 #define VYR_DRIVE_IMAGE_COUNT 6
 #define VYR_DRIVE_IMAGE_SIZE 16
 
+/* 16x16 pictures of the settings dialog's buttons, 24-bit, magenta key as
+   above: the six small buttons of the command page, OK, Cancel and the
+   history's clearing. */
+#define IDB_EDIT 201
+#define IDB_SEPARATOR 202
+#define IDB_ADD 203
+#define IDB_REMOVE 204
+#define IDB_UP 205
+#define IDB_DOWN 206
+#define IDB_OK 207
+#define IDB_CANCEL 208
+#define IDB_CLEAR_HISTORY 209
+
 /* The transparent colour of the button pictures and the strip, as a COLORREF. */
 #define VYR_PICTURE_KEY_COLOUR 0x00FF00FF
 

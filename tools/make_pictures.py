@@ -3,7 +3,8 @@
 
     make_pictures.py OUTDIR
 
-Writes vyr.ico, go.bmp, scan.bmp, about.bmp and drives.bmp. Only the standard
+Writes vyr.ico, go.bmp, scan.bmp, about.bmp, drives.bmp and the settings
+dialog's button pictures. Only the standard
 library is used, so the build needs nothing but a Python 3 interpreter, and the
 output is the same bytes on every run: no time stamps, no randomness, and every
 value is rounded the same way before it is written.
@@ -568,6 +569,131 @@ def picture_about():
 
 
 # --------------------------------------------------------------------------
+# The settings dialog's buttons: 16x16, magenta key colour, hard-edged where a
+# soft edge would blur a one-pixel stroke.
+
+GREEN_LIGHT = (120, 220, 96)
+GREEN_DARK = (24, 120, 32)
+GREEN_EDGE = (16, 80, 20)
+RED_LIGHT = (255, 120, 100)
+RED_DARK = (190, 30, 24)
+RED_EDGE = (120, 16, 12)
+
+
+def picture_edit():
+    """A pencil writing on a line, the point at the lower left."""
+    cv = Canvas(16, 16)
+    cv.fill(Rect(1, 14, 15, 15), GREY_DARK)
+    body = Polygon([(10.5, 1.5), (14.5, 5.5), (6, 14), (2, 10)])
+    cv.fill(body, (120, 70, 10))
+    cv.fill(Polygon([(11, 3), (13, 5), (5.6, 12.4), (3.6, 10.4)]),
+            linear(4, 8, (255, 214, 80), 12, 8, (236, 160, 30)))
+    # The ferrule and the eraser at the upper end.
+    cv.fill(Polygon([(10.5, 1.5), (14.5, 5.5), (12.8, 7.2), (8.8, 3.2)]), (214, 90, 110))
+    cv.fill(Polygon([(8.8, 3.2), (12.8, 7.2), (12, 8), (8, 4)]), GREY_LIGHT)
+    # The sharpened wood and the lead.
+    cv.fill(Polygon([(2, 10), (6, 14), (1, 15)]), (240, 214, 170))
+    cv.fill(Polygon([(1.4, 12.6), (3.4, 14.6), (1, 15)]), (40, 40, 40))
+    return cv
+
+
+def _entry_bar(cv, y, light, dark):
+    cv.fill(Rect(1, y, 15, y + 3), dark)
+    cv.fill(Rect(2, y + 1, 14, y + 2), light)
+
+
+def picture_separator():
+    """Two entries with a rule pushed in between them."""
+    cv = Canvas(16, 16, hard=True)
+    _entry_bar(cv, 1, WHITE, GREY_DARK)
+    _entry_bar(cv, 12, WHITE, GREY_DARK)
+    cv.fill(Rect(0, 7, 16, 9), (22, 82, 196))
+    cv.fill(Rect(0, 7, 16, 8), (84, 160, 255))
+    return cv
+
+
+def picture_add():
+    """A sheet with a green plus at its corner."""
+    cv = Canvas(16, 16, hard=True)
+    cv.fill(Polygon([(2, 0), (9, 0), (12, 3), (12, 14), (2, 14)]), GREY_EDGE)
+    cv.fill(Polygon([(3, 1), (8.5, 1), (11, 3.5), (11, 13), (3, 13)]), WHITE)
+    for y in (4, 6, 8):
+        cv.fill(Rect(4, y, 9, y + 1), GREY)
+    plus = Union(Rect(7, 10, 16, 13), Rect(10, 7, 13, 16))
+    cv.fill(Union(Rect(6, 9, 16, 14), Rect(9, 6, 14, 16)), GREEN_EDGE)
+    cv.fill(plus, linear(0, 7, GREEN_LIGHT, 0, 16, GREEN_DARK))
+    return cv
+
+
+def picture_remove():
+    """A sheet going out, a red minus over it."""
+    cv = Canvas(16, 16, hard=True)
+    cv.fill(Polygon([(2, 0), (9, 0), (12, 3), (12, 14), (2, 14)]), GREY_EDGE)
+    cv.fill(Polygon([(3, 1), (8.5, 1), (11, 3.5), (11, 13), (3, 13)]), WHITE)
+    for y in (4, 6, 8):
+        cv.fill(Rect(4, y, 9, y + 1), GREY)
+    cv.fill(Rect(5, 9, 16, 14), RED_EDGE)
+    cv.fill(Rect(6, 10, 15, 13), linear(0, 10, RED_LIGHT, 0, 13, RED_DARK))
+    return cv
+
+
+_ARROW_UP = [(8, 1), (15, 8.5), (11, 8.5), (11, 15), (5, 15), (5, 8.5), (1, 8.5)]
+_ARROW_UP_INNER = [(8, 2.6), (12.8, 7.6), (10, 7.6), (10, 14), (6, 14), (6, 7.6), (3.2, 7.6)]
+
+
+def _vertical_arrow(down):
+    """The up arrow, or the same turned over; lit from above either way."""
+    def turn(points):
+        return [(x, 16 - y) for x, y in points] if down else points
+    cv = Canvas(16, 16)
+    cv.fill(Polygon(turn(_ARROW_UP)), ARROW_EDGE)
+    cv.fill(Polygon(turn(_ARROW_UP_INNER)), linear(0, 2, ARROW_LIGHT, 0, 14, ARROW_DARK))
+    return cv
+
+
+def picture_up():
+    return _vertical_arrow(False)
+
+
+def picture_down():
+    return _vertical_arrow(True)
+
+
+def picture_ok():
+    """A green tick."""
+    cv = Canvas(16, 16)
+    tick = [(1.5, 8.5), (6, 13), (14.5, 3.5)]
+    cv.fill(Union(segment(*tick[0], *tick[1], 4.2), segment(*tick[1], *tick[2], 4.2)), GREEN_EDGE)
+    cv.fill(Union(segment(*tick[0], *tick[1], 2.4), segment(*tick[1], *tick[2], 2.4)),
+            linear(0, 3, GREEN_LIGHT, 0, 13, GREEN_DARK))
+    return cv
+
+
+def picture_cancel():
+    """A red cross."""
+    cv = Canvas(16, 16)
+    cross = ((3, 3, 13, 13), (13, 3, 3, 13))
+    cv.fill(Union(*(segment(*c, 4.4) for c in cross)), RED_EDGE)
+    cv.fill(Union(*(segment(*c, 2.6) for c in cross)), linear(0, 3, RED_LIGHT, 0, 13, RED_DARK))
+    return cv
+
+
+def picture_clear_history():
+    """A waste bin with its lid lifted."""
+    cv = Canvas(16, 16, hard=True)
+    cv.fill(Polygon([(3, 5), (13, 5), (12, 16), (4, 16)]), GREY_EDGE)
+    cv.fill(Polygon([(4, 6), (12, 6), (11.2, 15), (4.8, 15)]),
+            linear(4, 0, GREY_LIGHT, 12, 0, GREY))
+    for x in (6, 8, 10):
+        cv.fill(Rect(x, 7, x + 1, 14), GREY_DARK)
+    cv.fill(Rect(2, 2, 14, 4), GREY_EDGE)
+    cv.fill(Rect(3, 2, 13, 3), GREY_LIGHT)
+    cv.fill(Rect(6, 0, 10, 2), GREY_EDGE)
+    cv.fill(Rect(7, 1, 9, 2), GREY_LIGHT)
+    return cv
+
+
+# --------------------------------------------------------------------------
 
 
 def main(argv):
@@ -582,6 +708,15 @@ def main(argv):
         "scan.bmp": bmp24(16, 16, picture_scan().keyed()),
         "drives.bmp": bmp24(96, 16, picture_drives().keyed()),
         "about.bmp": bmp24(93, 93, picture_about().keyed()),
+        "edit.bmp": bmp24(16, 16, picture_edit().keyed()),
+        "separator.bmp": bmp24(16, 16, picture_separator().keyed()),
+        "add.bmp": bmp24(16, 16, picture_add().keyed()),
+        "remove.bmp": bmp24(16, 16, picture_remove().keyed()),
+        "up.bmp": bmp24(16, 16, picture_up().keyed()),
+        "down.bmp": bmp24(16, 16, picture_down().keyed()),
+        "ok.bmp": bmp24(16, 16, picture_ok().keyed()),
+        "cancel.bmp": bmp24(16, 16, picture_cancel().keyed()),
+        "clear.bmp": bmp24(16, 16, picture_clear_history().keyed()),
     }
     for name, data in files.items():
         path = os.path.join(out, name)

@@ -1,0 +1,121 @@
+// TForm6: the settings dialog, with the Command list on the "コマンド" tab and
+// the options on "その他". Created hidden once, shown and hidden again; every
+// button, key and drop goes to the SettingsDialog and its command page.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "commands/command_page.h"
+#include "commands/win32/filedrop.h"
+#include "desktop/settings_dialog.h"
+#include "framework/controls.h"
+#include "framework/menu.h"
+#include "framework/scoped_handles.h"
+#include "framework/window.h"
+
+namespace vyr {
+
+class TForm6 final : public framework::Window, public SettingsDialogView, public CommandRowsView {
+ public:
+  // The controls' identifiers, by which the tests find them.
+  enum ControlId : int {
+    kListViewId = 100,
+    kPageControlId,
+    kSpdEditId,
+    kSpdHorizonId,
+    kSpdAddId,
+    kSpdDeleteId,
+    kSpdUpId,
+    kSpdDownId,
+    kButton3Id,  // デフォルトに戻す
+    kHotKey2Id,
+    kCheckBox1Id,
+    kCheckBox2Id,
+    kCheckBox3Id,
+    kCheckBox4Id,
+    kCheckBox5Id,
+    kSpinEdit1Id,
+    kBitBtn3Id,  // 入力履歴の消去
+  };
+  // The tabs, left to right.
+  enum Page : int { kCommandsPage = 0, kOthersPage = 1 };
+
+  bool Create(HWND owner);
+  void SetController(SettingsDialog* controller) { controller_ = controller; }
+
+  // SettingsDialogView
+  void ShowDialog(const DialogOptions& options) override;
+
+  // CommandRowsView
+  void ShowEntries(const std::vector<CommandEntry>& entries) override;
+  int SelectedRow() const override { return list_view1_.Selected(); }
+  void SelectRow(int row) override;
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnCommand(int id, int code) override;
+  void OnContextMenu(POINT at) override;
+  // Always agrees; the closing's work runs here, before the window hides.
+  bool OnCloseQuery() override;
+
+ private:
+  enum MenuTag { kEditTag = 1, kAddTag, kDeleteTag };
+
+  void CreateCommandsPage();
+  void CreateOthersPage();
+  void CreateButtons();
+  void FormResize();
+  void LayoutCommandsPage(const RECT& page);
+  void LayoutOthersPage(const RECT& page);
+  void ShowPage(int page);
+  // The background of a label or check box on a page (WM_CTLCOLORSTATIC).
+  LRESULT PaintPageUnder(HWND control, HDC dc);
+  void PutOptions(const DialogOptions& options);
+  DialogOptions ReadOptions();
+  void FormClose();
+  void SpinEdit1Exit();
+  void PopupMenu1Click(int tag);
+  LRESULT OnNotify(const NMHDR& header);
+  void ListView1KeyDown(WORD key);
+  void FileDrop1DropFiles(const std::vector<std::string>& fnames);
+  // Dragging a row within the list: the mouse is ours until the button goes
+  // up; a drop lands only on a row.
+  void BeginRowDrag(int row);
+  void TrackRowDrag(POINT in_form);
+  void EndRowDrag(POINT in_form, bool drop);
+  int RowAt(POINT in_form) const;
+  CommandPage* Commands() const { return controller_ ? &controller_->page() : nullptr; }
+
+  SettingsDialog* controller_ = nullptr;
+  int modal_result_ = IDCANCEL;
+  bool shown_ = false;
+  bool dragging_ = false;
+
+  framework::TabControl page_control1_;
+  framework::ListView list_view1_;
+  framework::Button spd_edit_;
+  framework::Button spd_horizon_;
+  framework::Button spd_add_;
+  framework::Button spd_delete_;
+  framework::Button spd_up_;
+  framework::Button spd_down_;
+  framework::Button button3_;
+  framework::Control label_scan_;
+  framework::HotKeyField hot_key2_;
+  std::array<framework::Button, 5> check_boxes_;
+  framework::Control label_history_;
+  framework::SpinEdit spin_edit1_;
+  framework::Control label_restart_;
+  framework::Button bit_btn3_;
+  framework::Button bit_btn1_;
+  framework::Button bit_btn2_;
+  // The controls of each tab, shown while it is selected.
+  std::array<std::vector<HWND>, 2> pages_;
+  std::vector<framework::ScopedBitmap> pictures_;
+  framework::PopupMenu popup_menu1_;
+  TFileDrop file_drop1_;
+};
+
+}  // namespace vyr
