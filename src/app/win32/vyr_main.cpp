@@ -8,6 +8,8 @@
 #include "app/win32/about_box.h"
 #include "app/win32/main_window.h"
 #include "app/win32/main_window_texts.h"
+#include "commands/win32/command_editor.h"
+#include "commands/win32/settings_form.h"
 #include "desktop/win32/mini_window_form.h"
 #include "platform/win32/shell.h"
 #include "app/command_line.h"
@@ -23,23 +25,6 @@
 
 namespace vyr {
 namespace {
-
-// Windows of later parts of the program, created hidden in their place in
-// the order until they arrive.
-class PlaceholderWindow final : public framework::Window {
- public:
-  bool Create(const char* class_name, HWND owner) {
-    framework::WindowArgs args;
-    args.class_name = class_name;
-    args.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    args.owner = owner;
-    args.x = 300;
-    args.y = 300;
-    args.width = 250;
-    args.height = 60;
-    return framework::Window::Create(args);
-  }
-};
 
 std::string ProgramPath() {
   char path[MAX_PATH + 1] = {};
@@ -69,24 +54,28 @@ int Run() {
   TForm3 form3(shell);
   TForm4 form4;
   TForm5 form5([&application] { return application && application->scanning(); });
-  PlaceholderWindow form6;
-  PlaceholderWindow form7;
+  TForm6 form6;
+  TForm7 form7;
   form1.Create(icon);
   form2.Create(form1.hwnd());
   form3.Create(form1.hwnd());
   form4.Create(form1.hwnd(), icon);
   form5.Create();
-  form6.Create("TForm6", form1.hwnd());
-  form7.Create("TForm7", form1.hwnd());
+  form6.Create(form1.hwnd());
+  form7.Create(form6.hwnd());
   form1.SetOtherWindows(&form2, &form4);
   form1.SetAboutBox(&form3);
 
   shell.SetOwner(form1.hwnd());
   MessageBoxesOf warnings(form1);
+  // The settings dialog's questions and warnings stand in front of it.
+  MessageBoxesOf settings_boxes(form6);
   const auto lister = platform::MakeDirectoryLister();
   application = std::make_unique<Application>(
       ApplicationViews{form1, form2, form5, form4, form1.TrayIcon(), form1, form3, shell,
-                       warnings},
+                       warnings,
+                       SettingsWindows{form6, form6, form7, settings_boxes, settings_boxes,
+                                       settings_boxes}},
       ApplicationServices{platform::RealFileSystem(), *lister, platform::RealDrives(),
                           platform::RealVolumes(), RealSettingsFiles(), form4,
                           platform::MakeDirectoryLister},
@@ -94,6 +83,7 @@ int Run() {
   form1.SetApplication(application.get());
   form4.SetController(&application->mini_window());
   form4.SetDrops(&application->drops());
+  form6.SetController(&application->settings_dialog());
   // Once, now that a drop has somewhere to go: the main window, then the
   // Mini window.
   DragAcceptFiles(form1.hwnd(), TRUE);
@@ -103,6 +93,7 @@ int Run() {
   form1.LoadTaskBar();
   UpdateWindow(form1.hwnd());
   const int code = framework::RunMessageLoop();
+  form6.SetController(nullptr);
   form4.SetDrops(nullptr);
   form4.SetController(nullptr);
   form1.SetApplication(nullptr);

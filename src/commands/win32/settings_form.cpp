@@ -113,6 +113,9 @@ bool TForm6::Create(HWND owner) {
   args.class_name = "TForm6";
   args.title = texts::kSettingsCaption;
   args.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+  // Its own task-bar button: while it is shown the main window and the tray
+  // icon are away, and it must not be lost behind other windows.
+  args.ex_style = WS_EX_APPWINDOW;
   args.owner = owner;
   args.width = kDesignWidth;
   args.height = kDesignHeight;
