@@ -23,17 +23,21 @@ bool AskYesNo(HWND owner, std::string_view text) {
                      MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-std::string AskFileToOpen(HWND owner, std::string_view filter, std::string_view initial) {
-  std::string path(initial);
-  path.resize(MAX_PATH * 4, '\0');
+std::string AskFileToOpen(HWND owner, std::string_view filter, std::string_view initial,
+                          int filter_choice) {
+  std::string path(MAX_PATH * 4, '\0');
+  // A start longer than the answer may be is no start.
+  if (initial.size() < path.size()) path.replace(0, initial.size(), initial);
   const std::string filters = std::string(filter) + std::string(2, '\0');
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = filters.c_str();
+  dialog.nFilterIndex = static_cast<DWORD>(filter_choice);
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
+                 OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameA(&dialog)) return {};
   return path.c_str();
 }

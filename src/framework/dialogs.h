@@ -15,8 +15,12 @@ bool AskOkCancel(HWND owner, std::string_view text);
 // Caption "確認", はい(&Y) and いいえ(&N); true for yes.
 bool AskYesNo(HWND owner, std::string_view text);
 
-// The file-open dialog; the chosen path, or empty when cancelled. `filter`
-// holds pairs of NUL-ended texts, as the platform wants them.
-std::string AskFileToOpen(HWND owner, std::string_view filter, std::string_view initial = {});
+// The file-open dialog, resizable, without the read-only box, taking only a
+// file that exists; the chosen path, or empty when cancelled. `filter` holds
+// pairs of NUL-ended texts, as the platform wants them, and `filter_choice`
+// (from 1) picks the pair it opens with; `initial`, a file's full name, is
+// where it starts.
+std::string AskFileToOpen(HWND owner, std::string_view filter, std::string_view initial = {},
+                          int filter_choice = 1);
 
 }  // namespace vyr::framework
