@@ -1,6 +1,6 @@
 #include "commands/command_page.h"
 
-#include "base/sjis.h"
+#include "commands/browse_rules.h"
 #include "commands/commands_texts.h"
 
 namespace vyr {
@@ -98,14 +98,12 @@ void CommandPage::ResetToDefault(SettingsFile& file) {
 }
 
 CommandEntry EntryForFile(const std::string& path) {
-  const std::size_t slash = FindLastChar(path, '\\');
-  const std::size_t name_start = slash == kNotFound ? 0 : slash + 1;
-  const std::string name = path.substr(name_start);
-  const std::size_t dot = name.rfind('.');
   CommandEntry entry;
+  entry.directory = DirectoryPart(path);
+  const std::string name = path.substr(entry.directory.size());
+  const std::size_t dot = name.rfind('.');
   entry.title = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
   entry.program = path;
-  entry.directory = path.substr(0, name_start);
   return entry;
 }
 

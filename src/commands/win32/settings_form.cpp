@@ -64,28 +64,6 @@ constexpr Column kColumns[] = {
     {texts::kDirectoryColumn, 100}, {texts::kHotKeyColumn, 80},
 };
 
-// TODO(merge): the shared key-combination helper of src/ui/win32 replaces
-// these two: the hot-key field holds HOTKEYF_* in its high byte, a
-// KeyCombination Shift, Ctrl and Alt as 0x2000, 0x4000 and 0x8000.
-WORD HotKeyValueOf(KeyCombination combination) {
-  BYTE modifiers = 0;
-  if (combination & kShift) modifiers |= HOTKEYF_SHIFT;
-  if (combination & kCtrl) modifiers |= HOTKEYF_CONTROL;
-  if (combination & kAlt) modifiers |= HOTKEYF_ALT;
-  return MAKEWORD(LOBYTE(combination), modifiers);
-}
-
-KeyCombination KeyCombinationOf(WORD value) {
-  const BYTE key = LOBYTE(value);
-  if (key == 0) return 0;
-  const BYTE modifiers = HIBYTE(value);
-  KeyCombination combination = key;
-  if (modifiers & HOTKEYF_SHIFT) combination |= kShift;
-  if (modifiers & HOTKEYF_CONTROL) combination |= kCtrl;
-  if (modifiers & HOTKEYF_ALT) combination |= kAlt;
-  return combination;
-}
-
 bool Checked(const framework::Button& box) {
   return SendMessageA(box.hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -180,10 +158,7 @@ void TForm6::CreateOthersPage() {
   using framework::CreateControl;
   const HWND me = hwnd();
   label_scan_.Attach(CreateControl(me, {"STATIC", texts::kScanHotKeyLabel}));
-  hot_key2_.Attach(CreateControl(
-      me, {HOTKEY_CLASSA, "", WS_TABSTOP, 0, 0, 0, 0, kHotKey2Id, nullptr, WS_EX_CLIENTEDGE}));
-  // A key alone or with Shift alone is taken with Alt.
-  SendMessageA(hot_key2_.hwnd(), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_ALT, 0));
+  hot_key2_.Create(me, 0, 0, 0, 0, kHotKey2Id);
   framework::AddHint(me, hot_key2_.hwnd(), texts::kScanHotKeyHint);
   pages_[kOthersPage] = {label_scan_.hwnd(), hot_key2_.hwnd()};
   for (std::size_t k = 0; k < check_boxes_.size(); ++k) {
@@ -316,7 +291,7 @@ void TForm6::ShowDialog(const DialogOptions& options) {
 }
 
 void TForm6::PutOptions(const DialogOptions& options) {
-  hot_key2_.SetValue(HotKeyValueOf(options.scan_hot_key));
+  hot_key2_.SetValue(options.scan_hot_key);
   const bool flags[] = {options.swap_menus, options.skip_system_directories,
                         options.use_auto_complete, options.close_input_method,
                         options.history_takes_input};
@@ -330,7 +305,7 @@ DialogOptions TForm6::ReadOptions() {
   // Enter may press OK while the number field still has the focus.
   SpinEdit1Exit();
   DialogOptions options;
-  options.scan_hot_key = KeyCombinationOf(hot_key2_.Value());
+  options.scan_hot_key = hot_key2_.Value();
   options.swap_menus = Checked(check_boxes_[0]);
   options.skip_system_directories = Checked(check_boxes_[1]);
   options.use_auto_complete = Checked(check_boxes_[2]);

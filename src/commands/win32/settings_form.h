@@ -14,6 +14,7 @@
 #include "framework/menu.h"
 #include "framework/scoped_handles.h"
 #include "framework/window.h"
+#include "ui/win32/key_combination_field.h"
 
 namespace vyr {
 
@@ -103,7 +104,7 @@ class TForm6 final : public framework::Window, public SettingsDialogView, public
   framework::Button spd_down_;
   framework::Button button3_;
   framework::Control label_scan_;
-  framework::HotKeyField hot_key2_;
+  KeyCombinationField hot_key2_;
   std::array<framework::Button, 5> check_boxes_;
   framework::Control label_history_;
   framework::SpinEdit spin_edit1_;
