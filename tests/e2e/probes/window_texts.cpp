@@ -1,6 +1,7 @@
 // window_texts.exe TITLE [TIMEOUT]: waits for a visible top-level window whose
 // title holds TITLE (Shift-JIS) and prints the texts of its child windows,
-// one a line, in the ANSI code page: what a message box says, for instance.
+// one a line, in the ANSI code page: what a message box says, or what the
+// edit boxes of a dialog hold.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,7 +15,11 @@ namespace {
 
 BOOL CALLBACK PrintText(HWND child, LPARAM) {
   char text[2048] = {};
-  GetWindowTextA(child, text, sizeof text);
+  // WM_GETTEXT, not GetWindowTextA: in another process only the message
+  // reaches what an edit box holds.
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                      SMTO_ABORTIFHUNG, 5000, &copied);
   if (text[0] != '\0') std::printf("%s\n", text);
   return TRUE;
 }
