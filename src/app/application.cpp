@@ -29,7 +29,7 @@ Application::Application(ApplicationViews views, ApplicationServices services,
       settings_dialog_(session_,
                        SettingsDialogViews{views.settings.dialog, views.settings.rows,
                                            views.settings.editor, views.main, views.mini,
-                                           views.tray, views.settings.warnings,
+                                           views.tray, views.settings.warnings, views.warnings,
                                            views.settings.questions, views.settings.confirmation},
                        SettingsDialogParts{tray_menus_, hot_keys_, tray_mode_}),
       drops_(run_, views.mini) {}
@@ -62,9 +62,7 @@ void Application::ReadSettings() {
   SettingsValues& settings = session_.settings;
   ReadSettingsStep(file, ReadStep::kMainWindow, settings);
   ReadSettingsStep(file, ReadStep::kOptions, settings);
-  views_.main.SetCompletion(settings.use_auto_complete);
-  views_.mini.SetCompletion(settings.use_auto_complete);
-  views_.mini.SetCloseInputMethod(settings.close_input_method);
+  ApplyInputOptions(settings, views_.main, views_.mini);
   ReadSettingsStep(file, ReadStep::kOtherWindows, settings);
   views_.main.PlaceWindows(settings);
   session_.history.Assign(ReadHistoryEntries(file, settings.history_limit));

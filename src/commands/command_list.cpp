@@ -76,7 +76,13 @@ void CommandList::Remove(std::size_t position) {
 
 void CommandList::ResetToDefault(SettingsFile& file) {
   entries_.clear();
-  Save(file);
+  try {
+    Save(file);
+  } catch (const SettingsWriteError&) {
+    // The file kept its list: so does the program, rather than none at all.
+    Load(file);
+    throw;
+  }
   Load(file);
 }
 

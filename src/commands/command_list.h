@@ -47,6 +47,7 @@ class CommandList {
   // All or nothing, through a copy of the file. Raises SettingsWriteError.
   void Save(SettingsFile& file) const;
   // Empties the list, saves it (NUM = 0 only) and loads the default list.
+  // Raises SettingsWriteError, the list then loaded from the file again.
   void ResetToDefault(SettingsFile& file);
 
  private:

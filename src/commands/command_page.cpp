@@ -21,6 +21,8 @@ bool CommandPage::EditSelected() {
   if (!selected) return false;
   CommandEntry entry = commands_[*selected];
   if (!views_.editor.Edit(entry)) return false;
+  // The editor's loop ran messages: the list must still have the place.
+  if (*selected >= commands_.size()) return false;
   commands_[*selected] = std::move(entry);
   Show(static_cast<int>(*selected));
   return true;
@@ -31,7 +33,9 @@ void CommandPage::AddAndEdit(CommandEntry entry) {
   const int added = static_cast<int>(commands_.size() - 1);
   Show(added);
   if (EditSelected()) return;
-  commands_.Remove(static_cast<std::size_t>(added));
+  if (static_cast<std::size_t>(added) < commands_.size()) {
+    commands_.Remove(static_cast<std::size_t>(added));
+  }
   Show(-1);
 }
 

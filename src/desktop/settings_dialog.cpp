@@ -29,6 +29,12 @@ void TakeOptions(const DialogOptions& options, SettingsValues& settings) {
   settings.history_limit = options.history_limit;
 }
 
+void ApplyInputOptions(const SettingsValues& settings, MainWindowView& main, MiniWindowView& mini) {
+  main.SetCompletion(settings.use_auto_complete);
+  mini.SetCompletion(settings.use_auto_complete);
+  mini.SetCloseInputMethod(settings.close_input_method);
+}
+
 int HistoryLimitOf(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
@@ -58,7 +64,8 @@ void SettingsDialog::ShowRows() {
 }
 
 void SettingsDialog::Open() {
-  if (!file_) return;
+  if (!file_ || open_) return;
+  open_ = true;
   if (session_.settings.tray_mode) {
     views_.tray.SetTrayIconOn(false);
     parts_.hot_keys.Unregister();
@@ -74,7 +81,12 @@ void SettingsDialog::Open() {
 }
 
 void SettingsDialog::OnClosed(const std::optional<DialogOptions>& ok) {
-  if (!file_) return;
+  if (!file_ || !open_) return;
+  // Whatever the step meets, the dialog may open again afterwards.
+  struct Closed {
+    bool& open;
+    ~Closed() { open = false; }
+  } closed{open_};
   const bool tray_mode = session_.settings.tray_mode;
   if (!tray_mode) views_.main.SetShown(true);
   if (ok) {
@@ -95,9 +107,7 @@ void SettingsDialog::OnClosed(const std::optional<DialogOptions>& ok) {
 
 void SettingsDialog::ApplyOptions(const DialogOptions& options) {
   TakeOptions(options, session_.settings);
-  views_.main.SetCompletion(options.use_auto_complete);
-  views_.mini.SetCompletion(options.use_auto_complete);
-  views_.mini.SetCloseInputMethod(options.close_input_method);
+  ApplyInputOptions(session_.settings, views_.main, views_.mini);
   parts_.tray_mode.AssignTrayMenus();
 }
 
@@ -105,7 +115,7 @@ bool SettingsDialog::SaveAndReloadCommands() {
   try {
     session_.commands.Save(*file_);
   } catch (const SettingsWriteError& error) {
-    views_.warnings.ShowWarning(error.what());
+    views_.main_warnings.ShowWarning(error.what());
     return false;
   }
   session_.commands.Load(*file_);

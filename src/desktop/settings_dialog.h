@@ -39,6 +39,10 @@ inline constexpr int kMostHistoryLimit = 256;
 
 DialogOptions OptionsOf(const SettingsValues& settings);
 void TakeOptions(const DialogOptions& options, SettingsValues& settings);
+// Completion on both input boxes, and the Mini window's input method: at
+// start-up and after the dialog's OK.
+void ApplyInputOptions(const SettingsValues& settings, MainWindowView& main, MiniWindowView& mini);
+
 // The number field's text as a history limit: brought into 8 to 256, and
 // 8 for a text that is no number.
 int HistoryLimitOf(std::string_view text);
@@ -59,7 +63,11 @@ struct SettingsDialogViews {
   MainWindowView& main;
   MiniWindowView& mini;
   TrayIconView& tray;
+  // In front of the dialog, for its page.
   WarningBox& warnings;
+  // In front of the main window, for a failed save while closing: the dialog
+  // is already away then, and the main window must take no input meanwhile.
+  WarningBox& main_warnings;
   YesNoBox& questions;
   ConfirmationBox& confirmation;
 };
@@ -78,7 +86,7 @@ class SettingsDialog {
   // opens before there is one.
   void UseSettingsFile(SettingsFile& file) { file_ = &file; }
 
-  // "設定(&O)..." in either menu.
+  // "設定(&O)..." in either menu; nothing while the dialog is open.
   void Open();
   // Any way of closing: `ok` holds the options read back when OK closed it.
   void OnClosed(const std::optional<DialogOptions>& ok);
@@ -101,6 +109,8 @@ class SettingsDialog {
   SettingsDialogParts parts_;
   CommandPage page_;
   SettingsFile* file_ = nullptr;
+  // From the opening to the end of the apply-settings step.
+  bool open_ = false;
 };
 
 }  // namespace vyr

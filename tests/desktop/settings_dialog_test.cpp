@@ -37,9 +37,10 @@ class SettingsDialogTest : public test::DesktopTest {
   test::FakeCommandEditor editor{log};
   test::FakeYesNo questions{log};
   test::FakeConfirmation confirmation{log};
+  test::FakeWarnings main_warnings{log};
   SettingsDialog dialog{session,
                         SettingsDialogViews{dialog_view, rows, editor, main, mini, tray, warnings,
-                                            questions, confirmation},
+                                            main_warnings, questions, confirmation},
                         SettingsDialogParts{tray_menus, hot_keys, tray_mode}};
 };
 
@@ -84,8 +85,12 @@ TEST_F(SettingsDialogTest, AFailedSaveIsShownAndStillBringsTheTrayBack) {
     session.commands[0].title = "Unsaved";
     profile->refuse_writes = true;
     log.Take();
+    // The main window is back while the warning is up: its menu cannot open
+    // the dialog again in the middle of the closing.
+    main_warnings.on_show = [&] { dialog.Open(); };
     dialog.OnClosed(Edited());
     const V effects = log.Take();
+    EXPECT_EQ(std::count(effects.begin(), effects.end(), "dialog: show"), 0);
     const std::string warning = std::string("warn C:\\vyr\\Vyr.ini ");
     ASSERT_FALSE(effects.empty());
     EXPECT_EQ(effects.back() == "tray: icon on", in_tray);
@@ -98,6 +103,15 @@ TEST_F(SettingsDialogTest, AFailedSaveIsShownAndStillBringsTheTrayBack) {
     EXPECT_EQ(session.commands[0].title == "Unsaved", !in_tray);
     profile->refuse_writes = false;
   }
+}
+
+TEST_F(SettingsDialogTest, AFailedResetKeepsTheFilesList) {
+  dialog.Open();
+  profile->refuse_writes = true;
+  dialog.ResetToDefault();
+  EXPECT_EQ(session.commands.size(), 4u);
+  EXPECT_EQ(rows.titles.size(), 4u);
+  EXPECT_EQ(log.Take().back().rfind("warn C:\\vyr\\Vyr.ini ", 0), 0u);
 }
 
 TEST_F(SettingsDialogTest, ClearHistoryAsksAndEmptiesTheDropDownList) {
