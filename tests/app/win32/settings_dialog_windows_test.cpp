@@ -163,7 +163,7 @@ class SettingsDialogWindowsTest : public test::DesktopTest {
   test::FakeConfirmation confirmation{log};
   SettingsDialog dialog{session,
                         SettingsDialogViews{form6, form6, editor, main, mini, tray, warnings,
-                                            questions, confirmation},
+                                            warnings, questions, confirmation},
                         SettingsDialogParts{tray_menus, hot_keys, tray_mode}};
 };
 
