@@ -61,7 +61,9 @@ int Run() {
   form3.Create(form1.hwnd());
   form4.Create(form1.hwnd(), icon);
   form5.Create();
-  form6.Create(form1.hwnd());
+  // Owned by no window: the task bar gives a button only to such a window,
+  // and while the dialog is shown the main window and the tray icon are away.
+  form6.Create(nullptr);
   form7.Create(form6.hwnd());
   form1.SetOtherWindows(&form2, &form4);
   form1.SetAboutBox(&form3);
