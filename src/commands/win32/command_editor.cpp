@@ -105,7 +105,7 @@ bool TForm7::Edit(CommandEntry& entry) {
   // from the tray.
   BringWindowToTop(hwnd());
   SetForegroundWindow(hwnd());
-  focused_ = edit1_.hwnd();
+  focus_.Remember(edit1_.hwnd());
   edit1_.Focus();
   if (ShowModal() != IDOK) return false;
   entry = Read();
@@ -161,16 +161,7 @@ void TForm7::OnCommand(int id, int code) {
 }
 
 LRESULT TForm7::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_ACTIVATE) {
-    // The focus comes back to where it was when another window was used.
-    if (LOWORD(wparam) == WA_INACTIVE) {
-      HWND focus = GetFocus();
-      if (focus != nullptr && IsChild(hwnd(), focus)) focused_ = focus;
-    } else if (focused_ != nullptr) {
-      SetFocus(focused_);
-    }
-    return 0;
-  }
+  if (message == WM_ACTIVATE && focus_.OnActivate(hwnd(), wparam)) return 0;
   return Window::OnMessage(message, wparam, lparam);
 }
 
