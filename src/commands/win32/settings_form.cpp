@@ -279,15 +279,14 @@ void TForm6::ShowDialog(const DialogOptions& options) {
   modal_result_ = IDCANCEL;
   shown_ = true;
   ShowPage(page_control1_.Selected());
+  const HWND first =
+      page_control1_.Selected() == kCommandsPage ? list_view1_.hwnd() : hot_key2_.hwnd();
+  focus_.Remember(first);
   Show();
   // In front of other programs, also when we live in the tray.
   BringWindowToTop(hwnd());
   SetForegroundWindow(hwnd());
-  if (page_control1_.Selected() == kCommandsPage) {
-    list_view1_.Focus();
-  } else {
-    hot_key2_.Focus();
-  }
+  SetFocus(first);
 }
 
 void TForm6::PutOptions(const DialogOptions& options) {
@@ -324,6 +323,9 @@ void TForm6::SpinEdit1Exit() {
 }
 
 bool TForm6::OnCloseQuery() {
+  // Disabled, the dialog is under a modal window whose loop is still running:
+  // a close sent by another program must wait for it.
+  if (!IsWindowEnabled(hwnd())) return false;
   FormClose();
   return true;
 }
@@ -443,10 +445,17 @@ void TForm6::PopupMenu1Click(int tag) {
   }
 }
 
-void TForm6::ListView1KeyDown(WORD key) {
-  if (!OnlyCtrlDown()) return;
-  if (key == VK_INSERT) PopupMenu1Click(kAddTag);
-  if (key == VK_DELETE) PopupMenu1Click(kDeleteTag);
+bool TForm6::OnKeyPreview(UINT key) {
+  if (!OnlyCtrlDown()) return false;
+  if (key == VK_INSERT) {
+    PopupMenu1Click(kAddTag);
+    return true;
+  }
+  if (key == VK_DELETE) {
+    PopupMenu1Click(kDeleteTag);
+    return true;
+  }
+  return false;
 }
 
 void TForm6::FileDrop1DropFiles(const std::vector<std::string>& fnames) {
@@ -462,10 +471,9 @@ LRESULT TForm6::OnNotify(const NMHDR& header) {
   if (header.idFrom != kListViewId) return 0;
   switch (header.code) {
     case NM_DBLCLK:
+      // Below the rows there is nothing to edit, whatever stays selected.
+      if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem < 0) return 0;
       if (CommandPage* commands = Commands()) commands->EditSelected();
-      return 0;
-    case LVN_KEYDOWN:
-      ListView1KeyDown(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
       return 0;
     case LVN_BEGINDRAG:
       BeginRowDrag(reinterpret_cast<const NMLISTVIEW&>(header).iItem);
@@ -512,6 +520,9 @@ void TForm6::EndRowDrag(POINT in_form, bool drop) {
 LRESULT TForm6::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   const POINT at = {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
   switch (message) {
+    case WM_ACTIVATE:
+      if (focus_.OnActivate(hwnd(), wparam)) return 0;
+      break;
     case WM_SIZE:
       FormResize();
       return 0;

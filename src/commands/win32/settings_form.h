@@ -11,6 +11,7 @@
 #include "commands/win32/filedrop.h"
 #include "desktop/settings_dialog.h"
 #include "framework/controls.h"
+#include "framework/focus_memory.h"
 #include "framework/menu.h"
 #include "framework/scoped_handles.h"
 #include "framework/window.h"
@@ -58,7 +59,11 @@ class TForm6 final : public framework::Window, public SettingsDialogView, public
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnCommand(int id, int code) override;
   void OnContextMenu(POINT at) override;
-  // Always agrees; the closing's work runs here, before the window hides.
+  // The context menu's shortcuts, Ctrl+Ins and Ctrl+Del, from every control.
+  bool OnKeyPreview(UINT key) override;
+  // Refuses while a modal window (the editor, a message box) is up over the
+  // dialog; else agrees, and the closing's work runs here, before the window
+  // hides.
   bool OnCloseQuery() override;
 
  private:
@@ -79,7 +84,6 @@ class TForm6 final : public framework::Window, public SettingsDialogView, public
   void SpinEdit1Exit();
   void PopupMenu1Click(int tag);
   LRESULT OnNotify(const NMHDR& header);
-  void ListView1KeyDown(WORD key);
   void FileDrop1DropFiles(const std::vector<std::string>& fnames);
   // Dragging a row within the list: the mouse is ours until the button goes
   // up; a drop lands only on a row.
@@ -116,6 +120,8 @@ class TForm6 final : public framework::Window, public SettingsDialogView, public
   std::array<std::vector<HWND>, 2> pages_;
   std::vector<framework::ScopedBitmap> pictures_;
   framework::PopupMenu popup_menu1_;
+  // After the editor or a message box the keys go where they went before.
+  framework::FocusMemory focus_;
   TFileDrop file_drop1_;
 };
 
