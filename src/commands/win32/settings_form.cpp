@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "commands/win32/commands_window_texts.h"
 #include "commands/win32/settings_form_texts.h"
 #include "framework/gdi.h"
 #include "framework/pictures.h"
@@ -60,8 +61,8 @@ struct Column {
 };
 
 constexpr Column kColumns[] = {
-    {texts::kTitleColumn, 100},     {texts::kProgramColumn, 200}, {texts::kParametersColumn, 100},
-    {texts::kDirectoryColumn, 100}, {texts::kHotKeyColumn, 80},
+    {texts::kTitleCaption, 100},     {texts::kProgramColumn, 200}, {texts::kParametersColumn, 100},
+    {texts::kDirectoryCaption, 100}, {texts::kHotKeyCaption, 80},
 };
 
 bool Checked(const framework::Button& box) {
