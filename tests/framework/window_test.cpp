@@ -176,6 +176,7 @@ TEST_F(WindowTest, TheActiveWindowSeesItsControlsKeysFirst) {
   class KeysSeen final : public Subclass {
    public:
     std::vector<WPARAM> keys;
+
    protected:
     LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
       if (message == WM_KEYDOWN) keys.push_back(wparam);

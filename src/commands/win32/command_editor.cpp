@@ -88,10 +88,9 @@ bool TForm7::Create(HWND owner) {
   CreateBrowseButton(me, kProgramLine, kButton1Id);
   hot_key1_.Create(me, kFieldLeft, kHotKeyLine, 121, kFieldHeight, kHotKey1Id);
   using framework::CreateControl;
-  CreateControl(
-      me, {"BUTTON", texts::kOk, BS_DEFPUSHBUTTON | WS_TABSTOP, 320, 216, 97, 25, IDOK});
-  CreateControl(
-      me, {"BUTTON", texts::kCancel, BS_PUSHBUTTON | WS_TABSTOP, 436, 216, 93, 25, IDCANCEL});
+  CreateControl(me, {"BUTTON", texts::kOk, BS_DEFPUSHBUTTON | WS_TABSTOP, 320, 216, 97, 25, IDOK});
+  CreateControl(me,
+                {"BUTTON", texts::kCancel, BS_PUSHBUTTON | WS_TABSTOP, 436, 216, 93, 25, IDCANCEL});
   framework::AddHint(me, CreateBrowseButton(me, kParametersLine, kButton2Id),
                      texts::kEditorParametersHint);
   framework::AddHint(me, CreateBrowseButton(me, kDirectoryLine, kButton3Id),
