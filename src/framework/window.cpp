@@ -12,7 +12,8 @@ namespace {
 
 bool DialogKeys(MSG& msg) {
   HWND active = GetActiveWindow();
-  return active != nullptr && IsDialogMessageW(active, &msg);
+  if (active == nullptr) return false;
+  return Window::OfferKey(active, msg) || IsDialogMessageW(active, &msg);
 }
 
 POINT ContextMenuPoint(LPARAM lparam) {
@@ -83,6 +84,17 @@ void Window::CloseWith(int result) {
   } else {
     Hide();
   }
+}
+
+bool Window::OfferKey(HWND active, const MSG& msg) {
+  if (msg.message != WM_KEYDOWN) return false;
+  if (msg.hwnd != active && !IsChild(active, msg.hwnd)) return false;
+  // Only our own windows carry an object; a message box or a dialog of the
+  // platform keeps its own use of the user data.
+  const auto procedure = static_cast<ULONG_PTR>(GetClassLongPtrA(active, GCLP_WNDPROC));
+  if (procedure != reinterpret_cast<ULONG_PTR>(&Procedure)) return false;
+  auto* window = reinterpret_cast<Window*>(GetWindowLongPtrA(active, GWLP_USERDATA));
+  return window != nullptr && window->OnKeyPreview(static_cast<UINT>(msg.wParam));
 }
 
 void Window::OnCommand(int id, int) {

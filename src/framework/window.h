@@ -48,6 +48,12 @@ class Window : public WindowHandle {
   int ShowModal();
   bool InModal() const { return modal_; }
 
+  // A key pressed in `active` (the active window) or in any of its
+  // controls, offered to the window first when it is one of ours; true when
+  // the window took it, and then nothing else may see it. The message loops
+  // call it before the dialog keys.
+  static bool OfferKey(HWND active, const MSG& msg);
+
   // The one way a window is closed, whatever asked for it (the close box,
   // Esc, OK, Cancel, the program): the close query, then the end of a modal
   // loop with `result`, or the window's Ending.
@@ -68,6 +74,10 @@ class Window : public WindowHandle {
   // The context menu wanted at a point of the screen; asked for from the
   // keyboard, at the mouse pointer.
   virtual void OnContextMenu(POINT) {}
+  // A key (WM_KEYDOWN) pressed anywhere in the window, before the focused
+  // control and the dialog keys see it: a shortcut of the whole window. The
+  // modifiers are GetKeyState's. True when taken.
+  virtual bool OnKeyPreview(UINT) { return false; }
   // Whether the window may close now.
   virtual bool OnCloseQuery() { return true; }
   virtual void OnTimer(UINT_PTR) {}
@@ -89,8 +99,9 @@ class Window : public WindowHandle {
 std::vector<std::string> DroppedPaths(HDROP drop);
 
 // The program's message loop: the wide functions, so that typed Japanese
-// reaches the ANSI windows as correct Shift-JIS; dialog keys (Tab, Enter,
-// Esc) through IsDialogMessageW for the active window.
+// reaches the ANSI windows as correct Shift-JIS; a key offered to the active
+// window first (Window::OfferKey), then the dialog keys (Tab, Enter, Esc)
+// through IsDialogMessageW for it.
 int RunMessageLoop();
 // One round of the loop; false when WM_QUIT arrived.
 bool PumpOneMessage();

@@ -4,8 +4,9 @@
 # An entry added through the editor (typed fields, a key pressed alone in the
 # hot-key field, which takes Alt with it) is saved by OK and then runs from
 # tray mode by its hot key; Cancel in the editor after an add leaves nothing.
-# Remove asks first; move down and a row dragged with the mouse reorder the
-# list; the last entry cannot be removed; the reset writes the default count
+# Remove asks first, also by Ctrl+Del, after which the arrow keys still move
+# in the list; move down and a row dragged with the mouse reorder the list;
+# the last entry cannot be removed; the reset writes the default count
 # at once. A program file dropped on the dialog opens the editor filled from
 # it; two files at once give a warning.
 set -euo pipefail
@@ -132,6 +133,13 @@ read -r dx dy _ _ < <(window_geometry "$dialog")
 xdotool mousemove $((dx + 40)) $((dy + $(row_y 2))) mousedown 1
 for step in 1 2 3 4 5 6; do xdotool mousemove $((dx + 40)) $((dy + $(row_y 2) - 5 * step)); sleep 0.1; done
 xdotool mousemove $((dx + 40)) $((dy + $(row_y 0))) mouseup 1
+# Ctrl+Del asks for the selected entry; after the question the keys are the
+# list's again, so Down selects the next one for the next Ctrl+Del.
+pick_row 0
+press ctrl+Delete
+answer_question "コマンド added を追い出して良いですか？" n
+press Down ctrl+Delete
+answer_question "コマンド third を追い出して良いですか？" n
 close_settings "$OK_X"
 expect_eq "$(titles)" "added third first" "the list after cancel, remove, move down and drag"
 

@@ -27,8 +27,13 @@ class RecordingWindow final : public Window {
   std::vector<std::string> dropped;
   POINT menu_at = {};
   bool may_close = true;
+  UINT taken_key = 0;
 
  protected:
+  bool OnKeyPreview(UINT key) override {
+    calls.push_back("key " + std::to_string(key));
+    return key == taken_key;
+  }
   void OnCommand(int id, int code) override {
     calls.push_back("command " + std::to_string(id) + " " + std::to_string(code));
     Window::OnCommand(id, code);
@@ -163,6 +168,35 @@ TEST_F(WindowTest, TheObjectLetsGoOfItsWindowAtItsEnd) {
   DestroyWindow(window.hwnd());
   EXPECT_FALSE(subclass.installed());
   EXPECT_EQ(window.hwnd(), nullptr);
+}
+
+// The active window sees the keys pressed in its controls first, through the
+// program's loop, and keeps those it takes; the others go on to the control.
+TEST_F(WindowTest, TheActiveWindowSeesItsControlsKeysFirst) {
+  class KeysSeen final : public Subclass {
+   public:
+    std::vector<WPARAM> keys;
+
+   protected:
+    LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
+      if (message == WM_KEYDOWN) keys.push_back(wparam);
+      return Subclass::OnMessage(message, wparam, lparam);
+    }
+  };
+  HWND edit = CreateControl(window.hwnd(), {"EDIT", "", WS_TABSTOP, 0, 0, 80, 20, 9});
+  KeysSeen seen;
+  seen.Install(edit);
+  window.Show();
+  SetForegroundWindow(window.hwnd());
+  SetFocus(edit);
+  ASSERT_EQ(GetActiveWindow(), window.hwnd());
+  window.taken_key = VK_F2;
+  window.calls.clear();  // the edit's own news of the focus
+  PostMessageW(edit, WM_KEYDOWN, VK_F2, 1);
+  PostMessageW(edit, WM_KEYDOWN, VK_END, 1);
+  ProcessWaitingMessages();
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"key 113", "key 35"}));
+  EXPECT_EQ(seen.keys, (std::vector<WPARAM>{VK_END}));
 }
 
 TEST(ScopedHandles, FreeOnceAndMoveOwnership) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "commands/win32/command_editor_texts.h"
+#include "commands/win32/commands_window_texts.h"
 #include "framework/dialogs.h"
 #include "framework/gdi.h"
 #include "settings/shortcut_text.h"
@@ -74,11 +75,11 @@ bool TForm7::Create(HWND owner) {
   args.height = height;
   if (!Window::Create(args)) return false;
   const HWND me = hwnd();
-  CreateLabel(me, texts::kEditorTitleLabel, kTitleLine);
+  CreateLabel(me, texts::kTitleCaption, kTitleLine);
   CreateLabel(me, texts::kEditorProgramLabel, kProgramLine);
   CreateLabel(me, texts::kEditorParametersLabel, kParametersLine);
-  CreateLabel(me, texts::kEditorDirectoryLabel, kDirectoryLine);
-  CreateLabel(me, texts::kEditorHotKeyLabel, kHotKeyLine);
+  CreateLabel(me, texts::kDirectoryCaption, kDirectoryLine);
+  CreateLabel(me, texts::kHotKeyCaption, kHotKeyLine);
   // The tab order is the order in which the controls are made.
   edit1_.Attach(CreateEditBox(me, kTitleLine, 137, kEdit1Id));
   edit2_.Attach(CreateEditBox(me, kProgramLine, 297, kEdit2Id));
@@ -87,10 +88,9 @@ bool TForm7::Create(HWND owner) {
   CreateBrowseButton(me, kProgramLine, kButton1Id);
   hot_key1_.Create(me, kFieldLeft, kHotKeyLine, 121, kFieldHeight, kHotKey1Id);
   using framework::CreateControl;
-  CreateControl(
-      me, {"BUTTON", texts::kEditorOk, BS_DEFPUSHBUTTON | WS_TABSTOP, 320, 216, 97, 25, IDOK});
-  CreateControl(
-      me, {"BUTTON", texts::kEditorCancel, BS_PUSHBUTTON | WS_TABSTOP, 436, 216, 93, 25, IDCANCEL});
+  CreateControl(me, {"BUTTON", texts::kOk, BS_DEFPUSHBUTTON | WS_TABSTOP, 320, 216, 97, 25, IDOK});
+  CreateControl(me,
+                {"BUTTON", texts::kCancel, BS_PUSHBUTTON | WS_TABSTOP, 436, 216, 93, 25, IDCANCEL});
   framework::AddHint(me, CreateBrowseButton(me, kParametersLine, kButton2Id),
                      texts::kEditorParametersHint);
   framework::AddHint(me, CreateBrowseButton(me, kDirectoryLine, kButton3Id),
@@ -105,7 +105,7 @@ bool TForm7::Edit(CommandEntry& entry) {
   // from the tray.
   BringWindowToTop(hwnd());
   SetForegroundWindow(hwnd());
-  focused_ = edit1_.hwnd();
+  focus_.Remember(edit1_.hwnd());
   edit1_.Focus();
   if (ShowModal() != IDOK) return false;
   entry = Read();
@@ -161,16 +161,7 @@ void TForm7::OnCommand(int id, int code) {
 }
 
 LRESULT TForm7::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_ACTIVATE) {
-    // The focus comes back to where it was when another window was used.
-    if (LOWORD(wparam) == WA_INACTIVE) {
-      HWND focus = GetFocus();
-      if (focus != nullptr && IsChild(hwnd(), focus)) focused_ = focus;
-    } else if (focused_ != nullptr) {
-      SetFocus(focused_);
-    }
-    return 0;
-  }
+  if (message == WM_ACTIVATE && focus_.OnActivate(hwnd(), wparam)) return 0;
   return Window::OnMessage(message, wparam, lparam);
 }
 

@@ -7,6 +7,7 @@
 #include "commands/browse_rules.h"
 #include "commands/command_page.h"
 #include "framework/controls.h"
+#include "framework/focus_memory.h"
 #include "framework/window.h"
 #include "ui/win32/key_combination_field.h"
 
@@ -40,8 +41,8 @@ class TForm7 final : public framework::Window, public CommandEditorView {
   KeyCombinationField hot_key1_;
   // OpenDialog1 starts from the file chosen last.
   std::string open_dialog1_file_;
-  // The control that had the focus when the editor was last deactivated.
-  HWND focused_ = nullptr;
+  // The field being edited keeps the focus across the file dialog.
+  framework::FocusMemory focus_;
 };
 
 }  // namespace vyr

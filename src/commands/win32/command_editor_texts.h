@@ -1,4 +1,5 @@
-// Texts of the command editor, in Shift-JIS.
+// Texts of the command editor, in Shift-JIS; those it shares with the
+// settings dialog are in commands_window_texts.h.
 #pragma once
 
 namespace vyr::texts {
@@ -6,18 +7,11 @@ namespace vyr::texts {
 // コマンドの編集
 inline constexpr char kEditorCaption[] = "\x83\x52\x83}\x83\x93\x83\x68\x82\xCC\x95\xD2\x8F\x57";
 
-// タイトル
-inline constexpr char kEditorTitleLabel[] = "\x83^\x83\x43\x83\x67\x83\x8B";
 // 実行するアプリケーション
 inline constexpr char kEditorProgramLabel[] =
     "\x8E\xC0\x8D\x73\x82\xB7\x82\xE9\x83\x41\x83\x76\x83\x8A\x83\x50\x81[\x83\x56\x83\x87\x83\x93";
 // パラメータ
 inline constexpr char kEditorParametersLabel[] = "\x83\x70\x83\x89\x83\x81\x81[\x83^";
-// 初期ディレクトリ
-inline constexpr char kEditorDirectoryLabel[] =
-    "\x8F\x89\x8A\xFA\x83\x66\x83\x42\x83\x8C\x83\x4E\x83\x67\x83\x8A";
-// ホットキー
-inline constexpr char kEditorHotKeyLabel[] = "\x83\x7A\x83\x62\x83\x67\x83\x4C\x81[";
 
 // 参照(&B)...
 inline constexpr char kEditorBrowse[] = "\x8E\x51\x8F\xC6(&B)...";
@@ -31,10 +25,6 @@ inline constexpr char kEditorDirectoryHint[] =
     "\x83\x70\x83\x58\x96\xBC\x82\xBE\x82\xAF\x82\xAA\x81\x41\x8D\xB6\x82\xCC\x83\x65\x83\x4C\x83"
     "\x58"
     "\x83{\x83\x62\x83\x4E\x83\x58\x82\xC9\x93\xFC\x82\xE8\x82\xDC\x82\xB7";
-
-inline constexpr char kEditorOk[] = "OK";
-// キャンセル
-inline constexpr char kEditorCancel[] = "\x83\x4C\x83\x83\x83\x93\x83\x5A\x83\x8B";
 
 // Windows実行ファイル(*.exe)|*.exe|なんでも(*.*)|*.*, the pairs ended by NULs
 // as the file dialog wants them; the array's own last NUL is not part of it.

@@ -4,13 +4,17 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "commands/command_page.h"
 #include "commands/win32/filedrop.h"
+#include "commands/win32/row_drag.h"
 #include "desktop/settings_dialog.h"
 #include "framework/controls.h"
+#include "framework/focus_memory.h"
 #include "framework/menu.h"
 #include "framework/scoped_handles.h"
 #include "framework/window.h"
@@ -42,6 +46,9 @@ class TForm6 final : public framework::Window, public SettingsDialogView, public
   };
   // The tabs, left to right.
   enum Page : int { kCommandsPage = 0, kOthersPage = 1 };
+  // As many as the rows of their tables (settings_form_design.h).
+  static constexpr std::size_t kSmallButtonCount = 6;
+  static constexpr std::size_t kCheckBoxCount = 5;
 
   bool Create(HWND owner);
   void SetController(SettingsDialog* controller) { controller_ = controller; }
@@ -58,54 +65,56 @@ class TForm6 final : public framework::Window, public SettingsDialogView, public
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnCommand(int id, int code) override;
   void OnContextMenu(POINT at) override;
-  // Always agrees; the closing's work runs here, before the window hides.
+  // The context menu's shortcuts, Ctrl+Ins and Ctrl+Del, from every control.
+  bool OnKeyPreview(UINT key) override;
+  // Refuses while a modal window (the editor, a message box) is up over the
+  // dialog; else agrees, and the closing's work runs here, before the window
+  // hides.
   bool OnCloseQuery() override;
 
  private:
-  enum MenuTag { kEditTag = 1, kAddTag, kDeleteTag };
-
+  // Made and placed (settings_form_layout.cpp).
   void CreateCommandsPage();
   void CreateOthersPage();
   void CreateButtons();
+  void CreatePopupMenu();
   void FormResize();
+  // Small enough to shrink, large enough that the strips' buttons stay apart.
+  static void LimitSize(MINMAXINFO& limits);
   void LayoutCommandsPage(const RECT& page);
   void LayoutOthersPage(const RECT& page);
   void ShowPage(int page);
   // The background of a label or check box on a page (WM_CTLCOLORSTATIC).
   LRESULT PaintPageUnder(HWND control, HDC dc);
+
   void PutOptions(const DialogOptions& options);
   DialogOptions ReadOptions();
+  void ShowHistoryLimit(int limit);
   void FormClose();
   void SpinEdit1Exit();
-  void PopupMenu1Click(int tag);
+  // A button of the strip or an item of the context menu (tagged with the id
+  // of the button that does the same): false when `id` names neither.
+  bool RunPageOperation(int id);
+  void PopupMenu1Click(int tag) { RunPageOperation(tag); }
   LRESULT OnNotify(const NMHDR& header);
-  void ListView1KeyDown(WORD key);
   void FileDrop1DropFiles(const std::vector<std::string>& fnames);
-  // Dragging a row within the list: the mouse is ours until the button goes
-  // up; a drop lands only on a row.
-  void BeginRowDrag(int row);
-  void TrackRowDrag(POINT in_form);
-  void EndRowDrag(POINT in_form, bool drop);
-  int RowAt(POINT in_form) const;
+  void ListView1StartDrag(int row);
+  void ListView1DragDrop(int target);
   CommandPage* Commands() const { return controller_ ? &controller_->page() : nullptr; }
 
   SettingsDialog* controller_ = nullptr;
   int modal_result_ = IDCANCEL;
   bool shown_ = false;
-  bool dragging_ = false;
 
   framework::TabControl page_control1_;
   framework::ListView list_view1_;
-  framework::Button spd_edit_;
-  framework::Button spd_horizon_;
-  framework::Button spd_add_;
-  framework::Button spd_delete_;
-  framework::Button spd_up_;
-  framework::Button spd_down_;
+  // Indexed like kSmallButtons: SpdEdit, spdHorizon, spdAdd, spdDelete,
+  // spdUp, spdDown.
+  std::array<framework::Button, kSmallButtonCount> small_buttons_;
   framework::Button button3_;
   framework::Control label_scan_;
   KeyCombinationField hot_key2_;
-  std::array<framework::Button, 5> check_boxes_;
+  std::array<framework::Button, kCheckBoxCount> check_boxes_;
   framework::Control label_history_;
   framework::SpinEdit spin_edit1_;
   framework::Control label_restart_;
@@ -117,6 +126,9 @@ class TForm6 final : public framework::Window, public SettingsDialogView, public
   std::vector<framework::ScopedBitmap> pictures_;
   framework::PopupMenu popup_menu1_;
   TFileDrop file_drop1_;
+  RowDrag row_drag_;
+  // After the editor or a message box the keys go where they went before.
+  framework::FocusMemory focus_;
 };
 
 }  // namespace vyr

@@ -1,4 +1,5 @@
-// Texts of the settings dialog, in Shift-JIS.
+// Texts of the settings dialog, in Shift-JIS; those it shares with the
+// command editor are in commands_window_texts.h.
 #pragma once
 
 namespace vyr::texts {
@@ -9,21 +10,10 @@ inline constexpr char kSettingsCaption[] = "\x90\xDD\x92\xE8";
 inline constexpr char kCommandsTab[] = "\x83R\x83}\x83\x93\x83h";
 // その他
 inline constexpr char kOthersTab[] = "\x82\xBB\x82\xCC\x91\xBC";
-// OK
-inline constexpr char kOk[] = "OK";
-// キャンセル
-inline constexpr char kCancel[] = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";
-// タイトル
-inline constexpr char kTitleColumn[] = "\x83^\x83" "C\x83g\x83\x8B";
 // 実行ファイル
 inline constexpr char kProgramColumn[] = "\x8E\xC0\x8Ds\x83t\x83@\x83" "C\x83\x8B";
 // コマンドライン
 inline constexpr char kParametersColumn[] = "\x83R\x83}\x83\x93\x83h\x83\x89\x83" "C\x83\x93";
-// 初期ディレクトリ
-inline constexpr char kDirectoryColumn[] =
-    "\x8F\x89\x8A\xFA\x83" "f\x83" "B\x83\x8C\x83N\x83g\x83\x8A";
-// ホットキー
-inline constexpr char kHotKeyColumn[] = "\x83z\x83" "b\x83g\x83L\x81[";
 // 編集
 inline constexpr char kEditHint[] = "\x95\xD2\x8FW";
 // 仕切り線を入れる

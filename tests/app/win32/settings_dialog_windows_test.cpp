@@ -10,6 +10,7 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,11 +57,50 @@ RECT RectIn(HWND parent, HWND control) {
   return rect;
 }
 
+// The editor as a real window shown modally over the dialog, as the program's
+// own is: the dialog is disabled and loses the activation meanwhile.
+// `while_open` runs inside the editor's loop; then it closes, and the fake
+// answers.
+class ModalEditor final : public framework::Window, public CommandEditorView {
+ public:
+  explicit ModalEditor(test::FakeCommandEditor& answers) : answers_(answers) {}
+  bool Create(HWND owner) {
+    framework::WindowArgs args;
+    args.class_name = "VyrModalEditorTest";
+    args.style = WS_POPUP | WS_CAPTION;
+    args.owner = owner;
+    args.x = args.y = 0;
+    args.width = 200;
+    args.height = 100;
+    return Window::Create(args);
+  }
+  bool Edit(CommandEntry& entry) override {
+    PostMessageA(hwnd(), WM_APP, 0, 0);
+    Show();
+    SetForegroundWindow(hwnd());
+    ShowModal();
+    return answers_.Edit(entry);
+  }
+  std::function<void()> while_open;
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
+    if (message != WM_APP) return Window::OnMessage(message, wparam, lparam);
+    if (while_open) while_open();
+    CloseWith(IDOK);
+    return 0;
+  }
+
+ private:
+  test::FakeCommandEditor& answers_;
+};
+
 class SettingsDialogWindowsTest : public test::DesktopTest {
  protected:
   void SetUp() override {
     if (!form6.Create(nullptr)) GTEST_SKIP() << "no windows without a display here";
     form6.SetController(&dialog);
+    ASSERT_TRUE(modal_editor.Create(form6.hwnd()));
     auto owned = std::make_unique<test::FakeProfile>();
     file = std::make_unique<SettingsFile>(std::move(owned), "C:\\vyr\\Vyr.ini");
     session.commands.Save(*file);
@@ -144,16 +184,23 @@ class SettingsDialogWindowsTest : public test::DesktopTest {
     SendMessageA(form6.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     SendMessageA(form6.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
   }
-  // A key pressed in the list with Ctrl held down.
-  void CtrlKeyInList(WORD key) const {
+  // A key pressed with Ctrl held down, as the keyboard gives it to the
+  // focused control: through the program's message loop.
+  void CtrlKey(WORD key) const {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
     const BYTE before = keys[VK_CONTROL];
     keys[VK_CONTROL] = 0x80;
     SetKeyboardState(keys);
-    SendMessageA(Item(TForm6::kListViewId), WM_KEYDOWN, key, 0);
+    PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+    framework::ProcessWaitingMessages();
     keys[VK_CONTROL] = before;
     SetKeyboardState(keys);
+  }
+  // A double-click at a point of the list, in the dialog's coordinates.
+  void DoubleClickList(POINT at) const {
+    MapWindowPoints(form6.hwnd(), Item(TForm6::kListViewId), &at, 1);
+    SendMessageA(Item(TForm6::kListViewId), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
   }
 
   std::unique_ptr<SettingsFile> file;
@@ -161,8 +208,9 @@ class SettingsDialogWindowsTest : public test::DesktopTest {
   test::FakeCommandEditor editor{log};
   test::FakeYesNo questions{log};
   test::FakeConfirmation confirmation{log};
+  ModalEditor modal_editor{editor};
   SettingsDialog dialog{session,
-                        SettingsDialogViews{form6, form6, editor, main, mini, tray, warnings,
+                        SettingsDialogViews{form6, form6, modal_editor, main, mini, tray, warnings,
                                             warnings, questions, confirmation},
                         SettingsDialogParts{tray_menus, hot_keys, tray_mode}};
 };
@@ -284,11 +332,12 @@ TEST_F(SettingsDialogWindowsTest, TheButtonsKeysAndDragsOfTheListReachTheCommand
   // asks, then removes the selected one.
   log.Take();
   editor.answer = false;
-  CtrlKeyInList(VK_INSERT);
+  SetFocus(Item(TForm6::kListViewId));
+  CtrlKey(VK_INSERT);
   EXPECT_EQ(log.Take(), V{"edit " + kUntitled});
   EXPECT_EQ(Titles().size(), 5u);
   PickRow(4);
-  CtrlKeyInList(VK_DELETE);
+  CtrlKey(VK_DELETE);
   ASSERT_EQ(log.Take().size(), 1u);  // the question
   EXPECT_EQ(Titles(), (V{"Search", "-", "Go &there", "-"}));
   // Without Ctrl the keys are the list's own.
@@ -300,12 +349,95 @@ TEST_F(SettingsDialogWindowsTest, TheButtonsKeysAndDragsOfTheListReachTheCommand
   editor.answer = true;
   editor.edited = CommandEntry{"Tools", "c:\\tools.exe", "%d", "c:\\", "F7"};
   PickRow(2);
-  const POINT row = RowPoint(2);
-  POINT in_list = row;
-  MapWindowPoints(form6.hwnd(), Item(TForm6::kListViewId), &in_list, 1);
-  SendMessageA(Item(TForm6::kListViewId), WM_LBUTTONDBLCLK, MK_LBUTTON,
-               MAKELPARAM(in_list.x, in_list.y));
+  DoubleClickList(RowPoint(2));
   EXPECT_EQ(Rows()[2], "Tools|c:\\tools.exe|%d|c:\\|F7");
+  // A double-click below the rows edits nothing, whatever is selected.
+  log.Take();
+  POINT below = RowPoint(3);
+  below.y += 40;
+  DoubleClickList(below);
+  EXPECT_EQ(log.Take(), V{});
+}
+
+// The shortcuts of the dialog's context menu are the whole window's: Ctrl+Ins
+// adds an entry (cancelled here, so it goes again) and Ctrl+Del removes the
+// selected one, whatever control has the focus, on either tab.
+TEST_F(SettingsDialogWindowsTest, CtrlInsAndCtrlDelWorkFromEveryControl) {
+  dialog.Open();
+  ASSERT_EQ(GetActiveWindow(), form6.hwnd());
+  editor.answer = false;
+  questions.answer = false;
+  // The hot-key field and the number field too: the keys are the window's.
+  const int focused[] = {TForm6::kHotKey2Id, TForm6::kSpinEdit1Id, IDOK, TForm6::kListViewId};
+  for (const int id : focused) {
+    SCOPED_TRACE(id);
+    ClickTab(id == TForm6::kListViewId ? TForm6::kCommandsPage : TForm6::kOthersPage);
+    SetFocus(Item(id));
+    ASSERT_EQ(GetFocus(), Item(id));
+    log.Take();
+    CtrlKey(VK_INSERT);
+    EXPECT_EQ(log.Take(), V{"edit " + kUntitled});
+    PickRow(2);
+    SetFocus(Item(id));
+    CtrlKey(VK_DELETE);
+    const V asked = log.Take();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].starts_with("ask ")) << asked[0];
+    EXPECT_EQ(Titles().size(), 4u);
+  }
+}
+
+// After the editor (or a message box) the focus is where it was, so that the
+// keys go on working: arrows in the list, Space on a button.
+TEST_F(SettingsDialogWindowsTest, TheFocusComesBackAfterTheEditor) {
+  dialog.Open();
+  ClickTab(TForm6::kCommandsPage);
+  HWND list = Item(TForm6::kListViewId);
+  struct Case {
+    const char* how;
+    HWND focused;
+    std::function<void()> edit;
+  };
+  const Case cases[] = {
+      {"double-click", list, [&] { DoubleClickList(RowPoint(1)); }},
+      {"Ctrl+Ins", list, [&] { CtrlKey(VK_INSERT); }},
+      {"drop", Item(TForm6::kButton3Id),
+       [&] {
+         SendMessageA(form6.hwnd(), WM_DROPFILES,
+                      reinterpret_cast<WPARAM>(MakeDrop({"C:\\x.exe"}, {5, 5})), 0);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    PickRow(1);
+    SetFocus(c.focused);
+    log.Take();
+    c.edit();
+    ASSERT_EQ(log.Take().size(), 1u);  // the edit
+    EXPECT_EQ(GetActiveWindow(), form6.hwnd());
+    EXPECT_EQ(GetFocus(), c.focused);
+  }
+}
+
+// A close asked for by another program while the editor is up is refused:
+// the dialog stays, and closes as usual afterwards.
+TEST_F(SettingsDialogWindowsTest, NoCloseWhileTheEditorIsUp) {
+  dialog.Open();
+  ClickTab(TForm6::kCommandsPage);
+  PickRow(0);
+  bool visible = false;
+  modal_editor.while_open = [&] {
+    SendMessageA(form6.hwnd(), WM_CLOSE, 0, 0);
+    visible = IsWindowVisible(form6.hwnd()) != 0;
+  };
+  log.Take();
+  Click(TForm6::kSpdEditId);
+  EXPECT_TRUE(visible);
+  EXPECT_EQ(log.Take(), V{"edit Go &there"});
+  EXPECT_TRUE(IsWindowVisible(form6.hwnd()));
+  SendMessageA(form6.hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindowVisible(form6.hwnd()));
+  EXPECT_EQ(log.Take(), V{"main: show"});
 }
 
 TEST_F(SettingsDialogWindowsTest, ADroppedFileBecomesAnEntryThroughTheEditor) {
