@@ -49,7 +49,7 @@ def parse_entries(pairs):
         entries[name] = path
     missing = [f"{name} ({path})" for name, path in sorted(entries.items()) if not os.path.isfile(path)]
     if missing:
-        fail("missing " + ", ".join(missing))
+        fail("cannot make the archive; missing " + ", ".join(missing))
     return entries
 
 
