@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 NATIVE_CLI := build/native/tools/vyr-cli/vyr-cli
 WINDOWS_CLI := build/win32/tools/vyr-cli/vyr-cli.exe
 
-.PHONY: run test setup native asan tsan win32 fuzz test-native test-asan test-tsan test-win32 test-cross test-fuzz test-e2e bench clean
+.PHONY: run test setup native asan tsan win32 fuzz dist test-native test-asan test-tsan test-win32 test-cross test-fuzz test-e2e bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -30,6 +30,10 @@ tsan: setup
 fuzz: setup
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j$(JOBS)
+
+# The portable release: build/dist/vyr-VERSION-win32.zip and SHA256SUMS.
+dist: win32
+	cmake --build --preset win32 --target dist
 
 run: win32
 	@bash scripts/run.sh

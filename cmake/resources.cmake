@@ -2,7 +2,7 @@
 #
 #   include(cmake/resources.cmake)
 #   vyr_add_resources(vyr)   # icon, pictures, version, manifest into the exe
-#   vyr_install_help(vyr)    # html/ copied beside the exe
+#   vyr_install_help(vyr)    # html/, the version filled in, beside the exe
 #
 # The pictures are not kept in the repository: tools/make_pictures.py draws
 # them into ${CMAKE_BINARY_DIR}/pictures, which res/vyr.rc reads through the
@@ -56,21 +56,54 @@ function(vyr_add_resources target)
     ${outputs} ${root}/res/resource_ids.h ${root}/res/vyr.manifest)
   # C++ code includes "resource_ids.h" for the identifiers.
   target_include_directories(${target} PRIVATE ${root}/res)
+  vyr_add_version_resource(${target} ${rc})
+endfunction()
+
+# vyr_add_version_resource(target rc): the program's .rc, already among its
+# sources, includes res/version_info.rc, which reads the version of the build.
+function(vyr_add_version_resource target rc)
+  get_property(root GLOBAL PROPERTY VYR_RESOURCES_ROOT)
+  target_link_libraries(${target} PRIVATE vyr_version)
+  target_include_directories(${target} PRIVATE $<$<COMPILE_LANGUAGE:RC>:${root}/res>)
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS
+    ${root}/res/version_info.rc ${CMAKE_BINARY_DIR}/generated/vyr_version.h)
+endfunction()
+
+# vyr_help_pages(dir_var pages_var): the help pages as they ship, with
+# @VYR_VERSION@ replaced by the version (the pages in html/ keep the
+# placeholder, so that they read as they are); sets dir_var to their folder in
+# the build and pages_var to the files. Made at configure time: an edit of a
+# page configures again.
+function(vyr_help_pages dir_var pages_var)
+  get_property(root GLOBAL PROPERTY VYR_RESOURCES_ROOT)
+  set(dir ${CMAKE_BINARY_DIR}/help/html)
+  set(VYR_VERSION ${PROJECT_VERSION})
+  file(GLOB sources RELATIVE ${root}/html CONFIGURE_DEPENDS ${root}/html/*)
+  set(pages)
+  foreach(name IN LISTS sources)
+    if(name MATCHES "\\.html$")
+      configure_file(${root}/html/${name} ${dir}/${name} @ONLY)
+    else()
+      configure_file(${root}/html/${name} ${dir}/${name} COPYONLY)
+    endif()
+    list(APPEND pages ${dir}/${name})
+  endforeach()
+  set(${dir_var} ${dir} PARENT_SCOPE)
+  set(${pages_var} ${pages} PARENT_SCOPE)
 endfunction()
 
 function(vyr_install_help target)
-  get_property(root GLOBAL PROPERTY VYR_RESOURCES_ROOT)
+  vyr_help_pages(help_dir pages)
   # Every build of the program brings a fresh copy beside it.
   add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${root}/html $<TARGET_FILE_DIR:${target}>/html
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${help_dir} $<TARGET_FILE_DIR:${target}>/html
     VERBATIM)
   # An edit of a page alone does not relink the program, so a small target
   # copies again when a page changes.
-  file(GLOB pages CONFIGURE_DEPENDS ${root}/html/*)
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_help.stamp)
   add_custom_command(
     OUTPUT ${stamp}
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${root}/html $<TARGET_FILE_DIR:${target}>/html
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${help_dir} $<TARGET_FILE_DIR:${target}>/html
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
     DEPENDS ${pages}
     COMMENT "Copying the help pages beside ${target}"

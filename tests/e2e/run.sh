@@ -2,8 +2,9 @@
 # Runs the end-to-end scenarios (every tests/e2e/scenario_*.sh, or the ones
 # named on the command line) one after the other. Each makes its own display,
 # Wine prefix, tree, settings and logs, so none sees what another left.
-# Prints PASS or FAIL and the time of each, then "e2e: N passed, M failed";
-# the exit status is 1 when any failed.
+# Prints PASS, FAIL or SKIP and the time of each, then "e2e: N passed, M
+# failed, K skipped"; the exit status is 1 when any failed. A scenario skips by
+# exiting with 77 (skip in lib.sh), its reason in its log's last SKIP line.
 #
 #   bash tests/e2e/run.sh                      # all of them
 #   bash tests/e2e/run.sh kit_selfcheck        # one (scenario_ and .sh may go)
@@ -56,6 +57,7 @@ fi
 
 passed=0
 failed=0
+skipped=0
 for scenario in "${scenarios[@]}"; do
   name=$(basename "$scenario" .sh)
   name=${name#scenario_}
@@ -68,6 +70,9 @@ for scenario in "${scenarios[@]}"; do
   if [ "$status" = 0 ]; then
     passed=$((passed + 1))
     printf 'PASS  %-30s %4ds\n' "$name" "$took"
+  elif [ "$status" = 77 ]; then
+    skipped=$((skipped + 1))
+    printf 'SKIP  %-30s %4ds  (%s)\n' "$name" "$took" "$(grep -o 'SKIP: .*' "$logs/$name.log" | tail -n 1)"
   else
     failed=$((failed + 1))
     [ "$status" = 124 ] && reason="timed out after ${VYR_E2E_SCENARIO_TIMEOUT}s" || reason="exit $status"
@@ -77,6 +82,6 @@ for scenario in "${scenarios[@]}"; do
 done
 
 echo "e2e: took $((SECONDS - started))s"
-echo "e2e: $passed passed, $failed failed"
+echo "e2e: $passed passed, $failed failed, $skipped skipped"
 echo "screenshots: $VYR_E2E_SHOTS"
 [ "$failed" = 0 ]
