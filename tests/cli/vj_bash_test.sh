@@ -9,8 +9,15 @@ command -v tmux >/dev/null || { echo "vj_bash_test: no tmux (scripts/setup.sh in
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vyr-vj-bash.XXXXXX")
 sock=$work/tmux.sock
+shell_pid=
 cleanup() {
   tmux -S "$sock" kill-server 2>/dev/null || true
+  # The shell ends after its server: wait for it before its folder goes.
+  local i
+  for i in $(seq 50); do
+    [ -n "$shell_pid" ] && kill -0 "$shell_pid" 2>/dev/null || break
+    sleep 0.1
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -28,9 +35,10 @@ export VYR_DRIVES="u=$u;w=$w"
 for drive in u w; do "$bin/vyr-cli" scan "$drive" >/dev/null; done
 
 # A shell of its own: no rc files, the locale of a Japanese user's terminal.
-LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 HOME=$work \
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 HOME=$work HISTFILE=/dev/null \
   tmux -u -S "$sock" -f /dev/null new-session -d -s vj -x 160 -y 50 \
   "bash --norc --noprofile -i"
+shell_pid=$(tmux -S "$sock" display-message -p -t vj '#{pane_pid}')
 
 screen() { tmux -S "$sock" capture-pane -p -t vj -S -300; }
 type_line() {
