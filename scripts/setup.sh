@@ -14,7 +14,7 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev g++-mingw-w64-i686
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick
-  locales fonts-ipafont-gothic fonts-wine attr python3 python3-xlib bc
+  locales fonts-ipafont-gothic fonts-wine attr python3 python3-xlib bc tmux
 )
 
 missing=()

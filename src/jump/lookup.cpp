@@ -42,14 +42,13 @@ LookupRequest ReadTypedText(std::string_view typed) {
   return request;
 }
 
+bool NamesItsOwnPlace(std::string_view search) { return search.starts_with('\\'); }
+
 LookupOutcome Search(std::string_view search, const LoadedIndex& index, char drive_letter,
                      std::vector<std::string>& results) {
-  if (search.starts_with("\\\\")) {
-    results.emplace_back(search);
-    return Candidates(search);
-  }
-  if (search.starts_with('\\')) {
-    results.push_back(RootedPath(search, drive_letter));
+  if (NamesItsOwnPlace(search)) {
+    const bool network = search.starts_with("\\\\");
+    results.push_back(network ? std::string(search) : RootedPath(search, drive_letter));
     return Candidates(search);
   }
   if (FindChar(search, '\\') != kNotFound) {

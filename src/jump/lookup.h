@@ -31,6 +31,10 @@ struct LookupRequest {
 
 LookupRequest ReadTypedText(std::string_view typed);
 
+// A rooted path ("\dir") or a network path ("\\server\share"): Search gives
+// it back as a path and reads no index.
+bool NamesItsOwnPlace(std::string_view search);
+
 // Searches `search` (a request's text) in `index`, the index of the drive
 // `drive_letter` shown now. Appends candidate paths to `results`.
 LookupOutcome Search(std::string_view search, const LoadedIndex& index, char drive_letter,

@@ -19,6 +19,9 @@ class Volumes {
 // VolumeLabel of this machine.
 Volumes& RealVolumes();
 
+// The program file's full path.
+std::string ProgramPath();
+
 // The directory of the program file, with its trailing separator.
 std::string ProgramDirectory();
 

@@ -4,23 +4,13 @@
 
 #include <sstream>
 
+#include "cli/run_cli.h"
 #include "index/index_texts.h"
 #include "jump/jump_texts.h"
 #include "support/test_tree.h"
 
 namespace vyr::cli {
 namespace {
-
-struct Output {
-  int status;
-  std::string out, err;
-};
-
-Output RunCli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int status = Run(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 class CliTest : public ::testing::Test {
  protected:
@@ -88,6 +78,10 @@ TEST_F(CliTest, BadArgumentsGiveTheUsage) {
       {"scan", "c", "--drive", "c"},
       {"scan", "c", "--index-dir"},
       {"find", "x", "--bogus"},
+      {"find", "x", "y"},
+      {"find", "--native"},
+      {"find", "x", "--drive", "c", "--all-drives"},
+      {"find", "x", "--", "y"},
       {"expand"},
       {"expand", "%d", "--input"},
       {"expand", "%d", "--drive", "c"},
@@ -98,6 +92,10 @@ TEST_F(CliTest, BadArgumentsGiveTheUsage) {
       {"encode", "sjis", "x"},
       {"encode", "url", "x", "y"},
       {"encode", "url", "x", "--dir", "d"},
+      {"init"},
+      {"init", "zsh"},
+      {"init", "Bash"},
+      {"init", "bash", "cmd"},
   };
   for (const auto& args : cases) {
     const Output output = RunCli(args);

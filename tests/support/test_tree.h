@@ -19,6 +19,10 @@ class TestTree {
   // The drive's root in the program's form, "t:\".
   std::string Root() const { return std::string{drive_, ':', '\\'}; }
 
+  // A path below the root as this machine names it, Shift-JIS: Linux, the
+  // directory with "/"; Windows, "t:\" and the path.
+  std::string MachinePath(std::string_view relative) const;
+
   // `relative` is a Shift-JIS path below the root, components split by "\".
   void MakeDirectory(std::string_view relative);
   void MakeFile(std::string_view relative, std::string_view content = {});

@@ -39,6 +39,10 @@ TestTree::~TestTree() {
   std::filesystem::remove_all(native_root_, ignored);
 }
 
+std::string TestTree::MachinePath(std::string_view relative) const {
+  return posix::Utf8ToAnsi(native_root_ + "/" + NativeRelative(relative));
+}
+
 void TestTree::MakeDirectory(std::string_view relative) {
   std::filesystem::create_directories(native_root_ + "/" + NativeRelative(relative));
 }

@@ -40,6 +40,10 @@ TestTree::TestTree() : drive_('t'), native_root_("t:\\") {
 
 TestTree::~TestTree() { RemoveTree(native_root_); }
 
+std::string TestTree::MachinePath(std::string_view relative) const {
+  return native_root_ + std::string(relative);
+}
+
 void TestTree::MakeDirectory(std::string_view relative) {
   std::string path = native_root_;
   std::string rest(relative);

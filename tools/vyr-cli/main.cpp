@@ -3,6 +3,8 @@
 #include <sstream>
 
 #include "platform/console_text.h"
+#include "platform/drives.h"
+#include "platform/volumes.h"
 #include "tools/vyr-cli/cli.h"
 #include "vyr_version.h"
 
@@ -15,7 +17,17 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) args.push_back(vyr::platform::ArgumentToAnsi(argv[i]));
   std::ostringstream out;
   std::ostringstream err;
-  const int status = vyr::cli::Run(args, out, err);
+  // A question goes to the console at once, after what was said before it;
+  // the answer comes in as an argument would.
+  const vyr::cli::Ask ask = [&err](std::string_view question) -> std::optional<std::string> {
+    std::cerr << vyr::platform::AnsiToConsole(err.str() + std::string(question)) << std::flush;
+    err.str("");
+    std::string line;
+    if (!std::getline(std::cin, line)) return std::nullopt;
+    return vyr::platform::ArgumentToAnsi(line);
+  };
+  const int status = vyr::cli::Run(args, {out, err, ask},
+                                   {vyr::platform::RealDrives(), vyr::platform::RealVolumes()});
   std::cout << vyr::platform::AnsiToConsole(out.str());
   std::cerr << vyr::platform::AnsiToConsole(err.str());
   return status;

@@ -28,18 +28,25 @@ std::optional<std::string> DriveRoot(char letter) {
   return std::nullopt;
 }
 
-std::optional<std::string> ToNativePath(std::string_view ansi_path) {
-  const bool drive_form = ansi_path.size() >= 2 && ansi_path[1] == ':' &&
-                          std::isalpha(static_cast<unsigned char>(ansi_path[0]));
-  if (!drive_form) return AnsiToUtf8(ansi_path);
-  std::optional<std::string> root = DriveRoot(ansi_path[0]);
-  if (!root) return std::nullopt;
+bool IsDrivePath(std::string_view ansi_path) {
+  return ansi_path.size() >= 2 && ansi_path[1] == ':' &&
+         std::isalpha(static_cast<unsigned char>(ansi_path[0]));
+}
+
+std::string SlashedRest(std::string_view ansi_path) {
   std::string rest(ansi_path.substr(2));
   for (std::size_t pos = 0; pos < rest.size(); pos += CharLength(rest, pos)) {
     if (rest[pos] == '\\') rest[pos] = '/';
   }
   if (rest.empty() || rest.front() != '/') rest.insert(rest.begin(), '/');
-  return *root + AnsiToUtf8(rest);
+  return rest;
+}
+
+std::optional<std::string> ToNativePath(std::string_view ansi_path) {
+  if (!IsDrivePath(ansi_path)) return AnsiToUtf8(ansi_path);
+  std::optional<std::string> root = DriveRoot(ansi_path[0]);
+  if (!root) return std::nullopt;
+  return *root + AnsiToUtf8(SlashedRest(ansi_path));
 }
 
 }  // namespace vyr::posix

@@ -33,13 +33,19 @@ std::string WithTrailingSeparator(std::string directory) {
   return directory;
 }
 
-std::string ProgramDirectory() {
+std::string ProgramPath() {
   char buffer[PATH_MAX + 1];
   const ssize_t size = readlink("/proc/self/exe", buffer, PATH_MAX);
-  if (size <= 0) return "./";
-  std::string path(buffer, static_cast<std::size_t>(size));
-  path.resize(path.rfind('/') + 1);
-  return posix::Utf8ToAnsi(path);
+  if (size <= 0) return {};
+  return posix::Utf8ToAnsi(std::string_view(buffer, static_cast<std::size_t>(size)));
+}
+
+std::string ProgramDirectory() {
+  std::string path = ProgramPath();
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return "./";
+  path.resize(slash + 1);
+  return path;
 }
 
 // The drive whose mapped directory holds the current directory most closely.

@@ -7,4 +7,6 @@ std::string ArgumentToAnsi(std::string_view argument) { return std::string(argum
 
 std::string AnsiToConsole(std::string_view text) { return std::string(text); }
 
+std::string NativePath(std::string_view path) { return std::string(path); }
+
 }  // namespace vyr::platform

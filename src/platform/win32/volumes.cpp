@@ -24,10 +24,14 @@ std::string WithTrailingSeparator(std::string directory) {
   return directory;
 }
 
-std::string ProgramDirectory() {
+std::string ProgramPath() {
   char path[MAX_PATH + 1] = {};
   const DWORD size = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string result(path, size);
+  return std::string(path, size);
+}
+
+std::string ProgramDirectory() {
+  std::string result = ProgramPath();
   const std::size_t slash = FindLastChar(result, '\\');
   result.resize(slash == kNotFound ? 0 : slash + 1);
   return result;
