@@ -14,7 +14,8 @@ inline constexpr char kUsage[] =
     "       vyr-cli find [FLAGS] -- TEXT...\n"
     "       vyr-cli expand PARAMS [--dir D] [--input I]\n"
     "       vyr-cli encode url|utf8|euc|jis TEXT\n"
-    "       vyr-cli init bash|powershell|cmd\n";
+    "       vyr-cli init bash|powershell|cmd\n"
+    "       vyr-cli --version\n";
 
 // The bytes that "%e", "%u", "%x" and "%j" take the URL form of.
 struct EncodedForm {
