@@ -319,8 +319,8 @@ class PositionPlacer {
 
 }  // namespace
 
-void SortLists(LoadedIndex& index) {
-  const int parts = SortParts();
+void SortLists(LoadedIndex& index, int parts) {
+  parts = std::max(parts, 1);
   TextOrder sorted = OrderTexts(index.names, parts);
   Order& order = sorted.positions;
   const std::string_view paths = index.paths.Bytes();
@@ -334,8 +334,8 @@ void SortLists(LoadedIndex& index) {
   index.paths.swap(sorted_paths);
 }
 
-void SortWalkedTree(WalkedTree tree, LoadedIndex& index) {
-  const int parts = SortParts();
+void SortWalkedTree(WalkedTree tree, LoadedIndex& index, int parts) {
+  parts = std::max(parts, 1);
   TextOrder sorted = OrderTexts(tree.upper_names(), parts);
   index.Clear();
   index.names.swap(sorted.lines);
