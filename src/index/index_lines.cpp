@@ -146,6 +146,43 @@ StringList LineReader::Finish(ByteBuffer&& content) {
   return lines;
 }
 
+void FollowingLineReader::Arrived(const char* content, std::size_t end) {
+  {
+    const std::lock_guard lock(mutex_);
+    content_ = content;
+    end_ = end;
+  }
+  changed_.notify_one();
+}
+
+void FollowingLineReader::ReadEnded() {
+  {
+    const std::lock_guard lock(mutex_);
+    ended_ = true;
+  }
+  changed_.notify_one();
+}
+
+void FollowingLineReader::Follow(std::size_t expected_lines) {
+  reader_.Expect(expected_lines);
+  std::size_t seen = 0;
+  while (true) {
+    const char* content = nullptr;
+    std::size_t end = 0;
+    {
+      std::unique_lock lock(mutex_);
+      changed_.wait(lock, [&] { return end_ > seen || ended_; });
+      if (end_ == seen) return;  // ended, and all of it seen
+      content = content_;
+      end = end_;
+    }
+    // The bytes below `end` stay as they are, at their place, while the
+    // read goes on past them.
+    reader_.Arrived(content, end);
+    seen = end;
+  }
+}
+
 std::string JoinLines(const StringList& lines) {
   std::string text;
   text.reserve(lines.EntryBytes() + 2 * lines.size());

@@ -1,7 +1,9 @@
 // The line format of both files of an index pair.
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +26,9 @@ class LineReader final : public platform::ReadObserver {
  public:
   void Arrived(const char* content, std::size_t end) override;
 
+  // Makes room for about this many lines before the first piece arrives.
+  void Expect(std::size_t lines) { starts_.reserve(lines + 2); }
+
   // The lines of `content`, which the reader saw arrive.
   StringList Finish(ByteBuffer&& content);
 
@@ -35,6 +40,31 @@ class LineReader final : public platform::ReadObserver {
   std::uint64_t previous_lf_ = 0;
   std::uint64_t previous_cr_ = 0;
   bool crlf_only_ = true;  // no NUL, every CR before an LF, every LF after a CR
+};
+
+// Finds the lines of a file on one thread while another reads it, as
+// LineReader does. The reading thread hands it to the read as its observer
+// and calls ReadEnded once the read has returned, however it returned; the
+// other thread calls Follow, which finds the lines of each piece soon after
+// it arrives and returns once the read has ended.
+class FollowingLineReader final : public platform::ReadObserver {
+ public:
+  void Arrived(const char* content, std::size_t end) override;
+  void ReadEnded();
+  // `expected_lines`: about how many lines the file holds, if known.
+  void Follow(std::size_t expected_lines);
+
+  // The lines of `content`, once Follow has returned; what it did not see
+  // arrive is split as SplitLines does.
+  StringList Finish(ByteBuffer&& content) { return reader_.Finish(std::move(content)); }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  const char* content_ = nullptr;
+  std::size_t end_ = 0;
+  bool ended_ = false;
+  LineReader reader_;  // the following thread's alone until Follow returns
 };
 
 // Every entry followed by CR LF.
