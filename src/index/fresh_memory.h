@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 #include "base/byte_buffer.h"
 #include "platform/large_pages.h"
@@ -17,6 +18,16 @@ std::unique_ptr<T[]> FreshArray(std::size_t size) {
   std::unique_ptr<T[]> array(new T[size]);
   platform::AdviseLargePages(array.get(), size * sizeof(T));
   return array;
+}
+
+// `size` zeros.
+template <typename T>
+std::vector<T> FreshVector(std::size_t size) {
+  std::vector<T> vector;
+  vector.reserve(size);
+  platform::AdviseLargePages(vector.data(), size * sizeof(T));
+  vector.resize(size);
+  return vector;
 }
 
 // `bytes` grown to `size`, its new bytes not yet written.

@@ -5,6 +5,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "platform/large_pages.h"
+
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #include <emmintrin.h>
 #define VYR_LINE_MASKS_SSE2 1
@@ -111,6 +113,11 @@ inline void LineReader::Block(const char* block, std::size_t at) {
   for (std::uint64_t lf = masks.lf; lf != 0; lf &= lf - 1) {
     starts_.push_back(static_cast<std::uint32_t>(at + std::countr_zero(lf) + 1));
   }
+}
+
+void LineReader::Expect(std::size_t lines) {
+  starts_.reserve(lines + 2);
+  platform::AdviseLargePages(starts_.data(), starts_.capacity() * sizeof(std::uint32_t));
 }
 
 void LineReader::Arrived(const char* content, std::size_t end) {

@@ -27,7 +27,7 @@ class LineReader final : public platform::ReadObserver {
   void Arrived(const char* content, std::size_t end) override;
 
   // Makes room for about this many lines before the first piece arrives.
-  void Expect(std::size_t lines) { starts_.reserve(lines + 2); }
+  void Expect(std::size_t lines);
 
   // The lines of `content`, which the reader saw arrive.
   StringList Finish(ByteBuffer&& content);

@@ -26,7 +26,7 @@ template <typename LineLength>
 std::vector<std::uint32_t> LineOffsets(const Order& order, int parts,
                                        const LineLength& line_length) {
   const std::size_t size = order.size();
-  std::vector<std::uint32_t> offsets(size + 1);
+  std::vector<std::uint32_t> offsets = FreshVector<std::uint32_t>(size + 1);
   std::vector<std::uint64_t> totals(static_cast<std::size_t>(parts));
   RunParts(parts, [&](int part) {
     std::uint64_t at = 0;
@@ -119,12 +119,13 @@ class RunOrder {
 // Equal names go by path, so that the pair does not depend on the order in
 // which the platform listed the directories: the runs of equal names, which
 // an order holds in order of position, are ordered again by the paths
-// `path_of(place)` gives, readable up to `readable_end`, each part taking its
-// share of the runs. Each run's places in their new order go to
-// `reorder(run, entries)`, made by `make_reorder()` for each part.
-template <typename PathOf, typename MakeReorder>
+// `path_of(place)` gives, each part taking its share of the runs. A run's
+// paths are readable up to `readable_end(run)`. Each run's places in their
+// new order go to `reorder(run, entries)`, made by `make_reorder()` for each
+// part.
+template <typename PathOf, typename ReadableEnd, typename MakeReorder>
 void OrderRunsByPath(const std::vector<OrderRun>& runs, std::size_t depth, int parts,
-                     const char* readable_end, const PathOf& path_of,
+                     const PathOf& path_of, const ReadableEnd& readable_end,
                      const MakeReorder& make_reorder) {
   constexpr std::size_t kChunksPerPart = 32;
   const std::vector<std::size_t> starts =
@@ -136,7 +137,7 @@ void OrderRunsByPath(const std::vector<OrderRun>& runs, std::size_t depth, int p
     RunOrder& run_order = run_orders[static_cast<std::size_t>(part)];
     auto& reorder = reorders[static_cast<std::size_t>(part)];
     for (std::size_t k = starts[chunk]; k < starts[chunk + 1]; ++k) {
-      reorder(runs[k], run_order.Order(runs[k], depth, readable_end, path_of));
+      reorder(runs[k], run_order.Order(runs[k], depth, readable_end(runs[k]), path_of));
     }
   });
 }
@@ -161,7 +162,7 @@ std::uint64_t PathLengthUpward(const WalkedTree& tree, std::uint32_t k) {
 // is added up from the names.
 std::vector<std::uint32_t> PathLengths(const WalkedTree& tree, int parts) {
   const std::size_t size = tree.size();
-  std::vector<std::uint32_t> lengths(size);
+  std::vector<std::uint32_t> lengths = FreshVector<std::uint32_t>(size);
   const std::size_t chunks = TreeChunks(parts);
   RunChunks(parts, chunks, [&](int, std::size_t chunk) {
     const std::size_t first = PartStart(size, static_cast<int>(chunk), static_cast<int>(chunks));
@@ -293,9 +294,12 @@ StringList PathsInOrder(const WalkedTree& tree, Order order, const std::vector<O
   const auto path_at = [&](std::uint32_t k) {
     return std::string_view(data + offsets[k], offsets[k + 1] - offsets[k] - kLineEnd.size());
   };
-  // Every path begins with the root.
-  OrderRunsByPath(runs, tree.root().size(), parts, data + offsets.back(), path_at,
-                  [&] { return RunPlacer(data, offsets); });
+  // Every path begins with the root. The bytes after a run are another
+  // run's, which another part may be moving.
+  OrderRunsByPath(
+      runs, tree.root().size(), parts, path_at,
+      [&](const OrderRun& run) { return data + offsets[run.end]; },
+      [&] { return RunPlacer(data, offsets); });
   StringList paths;
   paths.Adopt(std::move(bytes), std::move(offsets), kLineEnd);
   return paths;
@@ -325,8 +329,8 @@ void SortLists(LoadedIndex& index, int parts) {
   Order& order = sorted.positions;
   const std::string_view paths = index.paths.Bytes();
   OrderRunsByPath(
-      sorted.equal_runs, 0, parts, paths.data() + paths.size(),
-      [&](std::uint32_t place) { return index.paths[order[place]]; },
+      sorted.equal_runs, 0, parts, [&](std::uint32_t place) { return index.paths[order[place]]; },
+      [&](const OrderRun&) { return paths.data() + paths.size(); },
       [&] { return PositionPlacer(order); });
   index.names.swap(sorted.lines);
   StringList().swap(sorted.lines);

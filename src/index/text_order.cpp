@@ -139,8 +139,8 @@ TextOrder OrderTexts(const StringList& texts, int parts) {
 
   ByteBuffer bytes;
   FreshBytes(bytes, buckets.line_starts[kBuckets]);
-  std::vector<std::uint32_t> offsets(size + 1);
-  order.positions.resize(size);
+  std::vector<std::uint32_t> offsets = FreshVector<std::uint32_t>(size + 1);
+  order.positions = FreshVector<std::uint32_t>(size);
   const std::size_t chunks = buckets.chunk_starts.size() - 1;
   std::vector<std::vector<OrderRun>> runs(chunks);
   std::vector<byte_sort::ByteSorter> sorters(static_cast<std::size_t>(parts));
