@@ -53,23 +53,37 @@ std::vector<std::uint32_t> LineOffsets(const Order& order, int parts,
   return offsets;
 }
 
-// The entries of `list` in `order`, each ended by CR LF.
-StringList LinesInOrder(const StringList& list, const Order& order, int parts) {
-  std::vector<std::uint32_t> offsets = LineOffsets(
-      order, parts, [&](std::size_t, std::uint32_t position) { return list[position].size(); });
+// A list's lines being made: every entry followed by CR LF, entry k at
+// offsets[k] .. offsets[k + 1].
+struct Lines {
   ByteBuffer bytes;
-  FreshBytes(bytes, offsets.back());
+  std::vector<std::uint32_t> offsets;
+
+  StringList Adopted() && {
+    StringList list;
+    list.Adopt(std::move(bytes), std::move(offsets), kLineEnd);
+    return list;
+  }
+};
+
+// The entries of `list` in `order`.
+Lines LinesInOrder(const StringList& list, const Order& order, int parts) {
+  Lines lines;
+  lines.offsets = LineOffsets(
+      order, parts, [&](std::size_t, std::uint32_t position) { return list[position].size(); });
+  FreshBytes(lines.bytes, lines.offsets.back());
   RunParts(parts, [&](int part) {
-    char* const out = bytes.data();
-    for (std::size_t k = PartStart(order.size(), part, parts);
-         k < PartStart(order.size(), part + 1, parts); ++k) {
+    char* const out = lines.bytes.data();
+    const std::size_t end = PartStart(order.size(), part + 1, parts);
+    // The entries are far apart: asked for well before they are copied.
+    constexpr std::size_t kAhead = 16;
+    for (std::size_t k = PartStart(order.size(), part, parts); k < end; ++k) {
+      if (k + kAhead < end) __builtin_prefetch(list[order[k + kAhead]].data());
       const std::string_view entry = list[order[k]];
-      std::memcpy(out + offsets[k], entry.data(), entry.size());
-      std::memcpy(out + offsets[k] + entry.size(), kLineEnd.data(), kLineEnd.size());
+      std::memcpy(out + lines.offsets[k], entry.data(), entry.size());
+      std::memcpy(out + lines.offsets[k] + entry.size(), kLineEnd.data(), kLineEnd.size());
     }
   });
-  StringList lines;
-  lines.Adopt(std::move(bytes), std::move(offsets), kLineEnd);
   return lines;
 }
 
@@ -89,57 +103,6 @@ std::vector<std::size_t> RunChunkStarts(const std::vector<OrderRun>& runs, std::
     starts[chunk] = run;
   }
   return starts;
-}
-
-// Orders the places of a run of equal names by the paths there.
-class RunOrder {
- public:
-  // The run's places, ordered by `path_of(place)`; equal paths keep their
-  // places' order. The paths all begin with their first `depth` bytes.
-  template <typename PathOf>
-  const std::vector<Entry>& Order(const OrderRun& run, std::size_t depth,
-                                  const char* readable_end, const PathOf& path_of) {
-    const std::size_t size = run.end - run.first;
-    entries_.resize(size);
-    scratch_.resize(size);
-    for (std::uint32_t place = run.first; place < run.end; ++place) {
-      entries_[place - run.first] = byte_sort::EntryOf(path_of(place), depth, place, readable_end);
-    }
-    sorter_.Order(entries_.data(), entries_.data() + size, scratch_.data(), depth, readable_end,
-                  path_of, [](const Entry*, const Entry*) {});
-    return entries_;
-  }
-
- private:
-  byte_sort::ByteSorter sorter_;
-  std::vector<Entry> entries_;
-  std::vector<Entry> scratch_;
-};
-
-// Equal names go by path, so that the pair does not depend on the order in
-// which the platform listed the directories: the runs of equal names, which
-// an order holds in order of position, are ordered again by the paths
-// `path_of(place)` gives, each part taking its share of the runs. A run's
-// paths are readable up to `readable_end(run)`. Each run's places in their
-// new order go to `reorder(run, entries)`, made by `make_reorder()` for each
-// part.
-template <typename PathOf, typename ReadableEnd, typename MakeReorder>
-void OrderRunsByPath(const std::vector<OrderRun>& runs, std::size_t depth, int parts,
-                     const PathOf& path_of, const ReadableEnd& readable_end,
-                     const MakeReorder& make_reorder) {
-  constexpr std::size_t kChunksPerPart = 32;
-  const std::vector<std::size_t> starts =
-      RunChunkStarts(runs, kChunksPerPart * static_cast<std::size_t>(parts));
-  std::vector<RunOrder> run_orders(static_cast<std::size_t>(parts));
-  std::vector<decltype(make_reorder())> reorders;
-  for (int part = 0; part < parts; ++part) reorders.push_back(make_reorder());
-  RunChunks(parts, starts.size() - 1, [&](int part, std::size_t chunk) {
-    RunOrder& run_order = run_orders[static_cast<std::size_t>(part)];
-    auto& reorder = reorders[static_cast<std::size_t>(part)];
-    for (std::size_t k = starts[chunk]; k < starts[chunk + 1]; ++k) {
-      reorder(runs[k], run_order.Order(runs[k], depth, readable_end(runs[k]), path_of));
-    }
-  });
 }
 
 // The tree's directories are cut into chunks that the parts take in turn:
@@ -204,6 +167,12 @@ void WritePaths(const WalkedTree& tree, const std::vector<std::uint32_t>& place,
   // The places are far apart: asked for well before they are written.
   constexpr std::size_t kAhead = 16;
   for (std::size_t k = first; k < end; ++k) {
+    if (k + 2 * kAhead < end) {
+      const std::size_t further = k + 2 * kAhead;
+      __builtin_prefetch(&offsets[place[further]]);
+      const std::uint32_t further_parent = tree.parent(further);
+      if (further_parent != WalkedTree::kRoot) __builtin_prefetch(&place[further_parent]);
+    }
     if (k + kAhead < end) {
       const std::size_t ahead = k + kAhead;
       __builtin_prefetch(data + offsets[place[ahead]], 1);
@@ -232,110 +201,122 @@ void WritePaths(const WalkedTree& tree, const std::vector<std::uint32_t>& place,
   }
 }
 
-// Moves the paths of a run of equal names into their new order, within the
-// run's own bytes, which are copied out first. The run's last offset, shared
-// with the next run, stays as it is.
-class RunPlacer {
+// Puts a run of equal names in order of path: its paths are ordered where
+// they stand, then moved into that order within the run's own bytes, which
+// are copied out first.
+class RunOrder {
  public:
-  RunPlacer(char* data, std::vector<std::uint32_t>& offsets) : data_(data), offsets_(offsets) {}
+  explicit RunOrder(Lines& paths) : paths_(paths) {}
 
-  void operator()(const OrderRun& run, const std::vector<Entry>& ordered) {
-    // A walk that lists a directory in order of name often found them so.
-    bool moved = false;
-    for (std::size_t k = 0; k < ordered.size() && !moved; ++k) {
-      moved = ordered[k].position != run.first + k;
+  // Every path of the run begins with its first `depth` bytes. The bytes
+  // after the run are another run's, which another part may be moving: the
+  // keys are read no further than the run's own.
+  void Order(const OrderRun& run, std::size_t depth) {
+    const char* const data = paths_.bytes.data();
+    const std::vector<std::uint32_t>& offsets = paths_.offsets;
+    const auto path_at = [&](std::uint32_t k) {
+      return std::string_view(data + offsets[k], offsets[k + 1] - offsets[k] - kLineEnd.size());
+    };
+    const char* const run_end = data + offsets[run.end];
+    const std::size_t size = run.end - run.first;
+    entries_.resize(size);
+    scratch_.resize(size);
+    for (std::uint32_t k = run.first; k < run.end; ++k) {
+      entries_[k - run.first] = byte_sort::EntryOf(path_at(k), depth, k, run_end);
     }
-    if (!moved) return;
-    const std::uint32_t first = offsets_[run.first];
-    old_offsets_.assign(offsets_.begin() + run.first, offsets_.begin() + run.end + 1);
-    bytes_.assign(data_ + first, data_ + offsets_[run.end]);
-    std::uint32_t at = first;
-    for (std::size_t k = 0; k < ordered.size(); ++k) {
-      const std::size_t was = ordered[k].position - run.first;
-      const std::uint32_t length = old_offsets_[was + 1] - old_offsets_[was];
-      std::memcpy(data_ + at, bytes_.data() + (old_offsets_[was] - first), length);
-      at += length;
-      if (k + 1 < ordered.size()) offsets_[run.first + k + 1] = at;
-    }
+    sorter_.Order(entries_.data(), entries_.data() + size, scratch_.data(), depth, run_end,
+                  path_at, [](const Entry*, const Entry*) {});
+    Move(run);
   }
 
  private:
-  char* data_;
-  std::vector<std::uint32_t>& offsets_;
+  // The run's last offset, shared with the next run, stays as it is.
+  void Move(const OrderRun& run) {
+    // A walk that lists a directory in order of name often found them so.
+    bool moved = false;
+    for (std::size_t k = 0; k < entries_.size() && !moved; ++k) {
+      moved = entries_[k].position != run.first + k;
+    }
+    if (!moved) return;
+    char* const data = paths_.bytes.data();
+    std::vector<std::uint32_t>& offsets = paths_.offsets;
+    const std::uint32_t first = offsets[run.first];
+    old_offsets_.assign(offsets.begin() + run.first, offsets.begin() + run.end + 1);
+    bytes_.assign(data + first, data + offsets[run.end]);
+    std::uint32_t at = first;
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+      const std::size_t was = entries_[k].position - run.first;
+      const std::uint32_t length = old_offsets_[was + 1] - old_offsets_[was];
+      std::memcpy(data + at, bytes_.data() + (old_offsets_[was] - first), length);
+      at += length;
+      if (k + 1 < entries_.size()) offsets[run.first + k + 1] = at;
+    }
+  }
+
+  Lines& paths_;
+  byte_sort::ByteSorter sorter_;
+  std::vector<Entry> entries_;
+  std::vector<Entry> scratch_;
   std::vector<std::uint32_t> old_offsets_;
   std::vector<char> bytes_;
 };
 
-// Every path of the tree in `order`, each ended by CR LF, the runs of equal
-// names in order of path.
+// Equal names go by path, so that the pair does not depend on the order in
+// which the platform listed the directories: the runs of equal names, whose
+// paths stand in order of position, are put in order of path, each part
+// taking the next chunk of runs left. Every path begins with its first
+// `depth` bytes.
+void OrderRunsByPath(Lines& paths, const std::vector<OrderRun>& runs, std::size_t depth,
+                     int parts) {
+  constexpr std::size_t kChunksPerPart = 32;
+  const std::vector<std::size_t> starts =
+      RunChunkStarts(runs, kChunksPerPart * static_cast<std::size_t>(parts));
+  std::vector<RunOrder> run_orders(static_cast<std::size_t>(parts), RunOrder(paths));
+  RunChunks(parts, starts.size() - 1, [&](int part, std::size_t chunk) {
+    for (std::size_t k = starts[chunk]; k < starts[chunk + 1]; ++k) {
+      run_orders[static_cast<std::size_t>(part)].Order(runs[k], depth);
+    }
+  });
+}
+
+// Every path of the tree in `order`, the runs of equal names in order of
+// path.
 StringList PathsInOrder(const WalkedTree& tree, Order order, const std::vector<OrderRun>& runs,
                         int parts) {
   // The lengths become each directory's place in the order as they are read.
   std::vector<std::uint32_t> place = PathLengths(tree, parts);
-  std::vector<std::uint32_t> offsets =
-      LineOffsets(order, parts, [&](std::size_t k, std::uint32_t position) {
-        const std::uint32_t length = place[position];
-        place[position] = static_cast<std::uint32_t>(k);
-        return length;
-      });
+  Lines paths;
+  paths.offsets = LineOffsets(order, parts, [&](std::size_t k, std::uint32_t position) {
+    const std::uint32_t length = place[position];
+    place[position] = static_cast<std::uint32_t>(k);
+    return length;
+  });
   Order().swap(order);  // before the largest part is made
 
-  ByteBuffer bytes;
-  FreshBytes(bytes, offsets.back());
-  char* const data = bytes.data();
+  FreshBytes(paths.bytes, paths.offsets.back());
   const std::size_t chunks = TreeChunks(parts);
   RunChunks(parts, chunks, [&](int, std::size_t chunk) {
-    WritePaths(tree, place, offsets, data,
+    WritePaths(tree, place, paths.offsets, paths.bytes.data(),
                PartStart(tree.size(), static_cast<int>(chunk), static_cast<int>(chunks)),
                PartStart(tree.size(), static_cast<int>(chunk + 1), static_cast<int>(chunks)));
   });
   std::vector<std::uint32_t>().swap(place);
 
-  const auto path_at = [&](std::uint32_t k) {
-    return std::string_view(data + offsets[k], offsets[k + 1] - offsets[k] - kLineEnd.size());
-  };
-  // Every path begins with the root. The bytes after a run are another
-  // run's, which another part may be moving.
-  OrderRunsByPath(
-      runs, tree.root().size(), parts, path_at,
-      [&](const OrderRun& run) { return data + offsets[run.end]; },
-      [&] { return RunPlacer(data, offsets); });
-  StringList paths;
-  paths.Adopt(std::move(bytes), std::move(offsets), kLineEnd);
-  return paths;
+  OrderRunsByPath(paths, runs, tree.root().size(), parts);
+  return std::move(paths).Adopted();
 }
-
-// Puts the positions of a run of equal names into their new order.
-class PositionPlacer {
- public:
-  explicit PositionPlacer(Order& order) : order_(order) {}
-
-  void operator()(const OrderRun& run, const std::vector<Entry>& ordered) {
-    positions_.resize(ordered.size());
-    for (std::size_t k = 0; k < ordered.size(); ++k) positions_[k] = order_[ordered[k].position];
-    std::copy(positions_.begin(), positions_.end(), order_.begin() + run.first);
-  }
-
- private:
-  Order& order_;
-  std::vector<std::uint32_t> positions_;
-};
 
 }  // namespace
 
 void SortLists(LoadedIndex& index, int parts) {
   parts = std::max(parts, 1);
   TextOrder sorted = OrderTexts(index.names, parts);
-  Order& order = sorted.positions;
-  const std::string_view paths = index.paths.Bytes();
-  OrderRunsByPath(
-      sorted.equal_runs, 0, parts, [&](std::uint32_t place) { return index.paths[order[place]]; },
-      [&](const OrderRun&) { return paths.data() + paths.size(); },
-      [&] { return PositionPlacer(order); });
   index.names.swap(sorted.lines);
   StringList().swap(sorted.lines);
-  StringList sorted_paths = LinesInOrder(index.paths, order, parts);
-  index.paths.swap(sorted_paths);
+  Lines paths = LinesInOrder(index.paths, sorted.positions, parts);
+  StringList().swap(index.paths);
+  OrderRunsByPath(paths, sorted.equal_runs, 0, parts);
+  index.paths = std::move(paths).Adopted();
 }
 
 void SortWalkedTree(WalkedTree tree, LoadedIndex& index, int parts) {
