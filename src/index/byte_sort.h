@@ -1,5 +1,5 @@
-// Ordering texts by their unsigned bytes, a proper beginning first, and equal
-// texts by their numbers. Eight bytes of each text ride along with it as one
+// Ordering texts by their unsigned bytes, a proper beginning first, equal
+// texts keeping their order. Eight bytes of each text ride along with it as one
 // number, so that nearly all of the work is a radix sort of numbers and a text
 // is read once for every eight bytes its place depends on, not once for every
 // comparison.
@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vyr::byte_sort {
@@ -25,13 +26,9 @@ struct Entry {
 // takes the bytes after the key to tell. A text that ends inside the key is
 // padded with 0, and its shorter rest puts it before a longer text that holds
 // 0 bytes there, so that a text containing NUL still sorts by its bytes.
-struct Less {
-  bool operator()(const Entry& a, const Entry& b) const {
-    if (a.key != b.key) return a.key < b.key;
-    if (a.rest != b.rest) return a.rest < b.rest;
-    return a.position < b.position;
-  }
-};
+inline bool KeyLess(const Entry& a, const Entry& b) {
+  return a.key != b.key ? a.key < b.key : a.rest < b.rest;
+}
 
 // The entry of `text` at `depth`. The text's bytes may be followed by
 // others, readable up to `readable_end`: then eight bytes are read at once.
@@ -59,34 +56,35 @@ inline void InsertionOrder(Entry* first, Entry* last) {
   for (Entry* next = first + 1; next < last; ++next) {
     const Entry moving = *next;
     Entry* at = next;
-    for (; at != first && (moving.key < at[-1].key ||
-                           (moving.key == at[-1].key && moving.rest < at[-1].rest));
-         --at) {
+    for (; at != first && KeyLess(moving, at[-1]); --at) {
       *at = at[-1];
     }
     *at = moving;
   }
 }
 
-// Orders [first, last) by key and rest, and equal ones by position; the
-// entries must stand in order of position already, which each pass keeps.
-// `scratch` is as long.
+// Orders [first, last) by key and rest, entries alike staying in the order
+// they stand in. `scratch` is as long.
 inline void OrderByKey(Entry* first, Entry* last, Entry* scratch) {
   // Below this many entries the passes of a radix sort cost more than
-  // comparing; fewer still are best moved one by one.
-  constexpr std::ptrdiff_t kRadixLeast = 32;
-  constexpr std::ptrdiff_t kInsertionMost = 24;
+  // moving them one by one.
+  constexpr std::ptrdiff_t kRadixLeast = 25;
   const std::ptrdiff_t count = last - first;
-  if (count <= kInsertionMost) {
+  if (count < kRadixLeast) {
     InsertionOrder(first, last);
     return;
   }
   std::uint64_t differ = 0;
   for (const Entry* entry = first; entry != last; ++entry) differ |= entry->key ^ first->key;
-  if (differ == 0 || count < kRadixLeast) {
+  if (differ == 0) {
     // All of one key: then only a shorter rest can stand after a longer one,
     // which is seldom.
-    if (!std::is_sorted(first, last, Less())) std::sort(first, last, Less());
+    if (std::is_sorted(first, last, KeyLess)) return;
+    std::size_t starts[10] = {};
+    for (const Entry* entry = first; entry != last; ++entry) ++starts[entry->rest];
+    for (std::size_t rest = 0, start = 0; rest < 10; ++rest) start += std::exchange(starts[rest], start);
+    for (const Entry* entry = first; entry != last; ++entry) scratch[starts[entry->rest]++] = *entry;
+    std::copy(scratch, scratch + count, first);
     return;
   }
   // The bytes above the highest that differs are the same for all.
@@ -141,11 +139,11 @@ inline std::size_t SharedBytes(const char* a, const char* b, std::size_t most) {
 // order to the next.
 class ByteSorter {
  public:
-  // Orders [first, last), which stands in order of position and holds the
-  // keys of depth `depth`, by the bytes of the texts `text_of(position)`
-  // gives, and equal texts by position; every text is readable up to
-  // `readable_end`. Each run of two or more equal texts is told to
-  // `equal_run(first, last)`. `scratch` is as long.
+  // Orders [first, last), which holds the keys of depth `depth`, by the
+  // bytes of the texts `text_of(position)` gives, equal texts staying in the
+  // order they stand in; every text is readable up to `readable_end`. Each
+  // run of two or more equal texts is told to `equal_run(first, last)`.
+  // `scratch` is as long.
   template <typename TextOf, typename EqualRun>
   void Order(Entry* first, Entry* last, Entry* scratch, std::size_t depth,
              const char* readable_end, const TextOf& text_of, const EqualRun& equal_run) {
