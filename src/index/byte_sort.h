@@ -158,7 +158,12 @@ class ByteSorter {
       }
       // Texts that share eight more bytes often share many more, as the
       // paths of cousins do: the next key is taken where they first differ.
-      group.depth += SharedFrom(group, text_of);
+      bool all_equal = false;
+      group.depth += SharedFrom(group, text_of, all_equal);
+      if (all_equal) {  // as many equal names often are: nothing left to order
+        equal_run(group.first, group.last);
+        continue;
+      }
       for (Entry* entry = group.first; entry != group.last; ++entry) {
         *entry = EntryOf(text_of(entry->position), group.depth, entry->position, readable_end);
       }
@@ -196,18 +201,22 @@ class ByteSorter {
     }
   }
 
-  // How many bytes from the group's depth on all of its texts share.
+  // How many bytes from the group's depth on all of its texts share;
+  // `all_equal` tells whether that is all of every text.
   template <typename TextOf>
-  static std::size_t SharedFrom(const Group& group, const TextOf& text_of) {
+  static std::size_t SharedFrom(const Group& group, const TextOf& text_of, bool& all_equal) {
     const std::string_view model = text_of(group.first->position);
     if (model.size() <= group.depth) return 0;
     std::size_t shared = model.size() - group.depth;
+    bool same_length = true;
     for (const Entry* entry = group.first + 1; entry != group.last && shared != 0; ++entry) {
       const std::string_view text = text_of(entry->position);
       if (text.size() <= group.depth) return 0;
+      same_length = same_length && text.size() == model.size();
       shared = SharedBytes(model.data() + group.depth, text.data() + group.depth,
                            std::min(shared, text.size() - group.depth));
     }
+    all_equal = same_length && shared == model.size() - group.depth;
     return shared;
   }
 
