@@ -78,12 +78,27 @@ Buckets PlaceBuckets(std::vector<SliceCounts>& slices, std::size_t size) {
   return buckets;
 }
 
-// Writes the lines of entries [first, end) of `sorted` from `at` on, with
-// their offsets and positions. A text equal to the one before, as most are,
-// is copied from that one's line, which is at hand.
+// Copies `size` bytes, as one block of 16 where both sides have room for
+// it: most names are shorter, and a call for each would cost more than the
+// copy.
+inline void CopyShort(char* to, const char* to_end, const char* from, const char* from_end,
+                      std::size_t size) {
+  constexpr std::size_t kBlock = 16;
+  if (size <= kBlock && to_end - to >= 16 && from_end - from >= 16) {
+    std::memcpy(to, from, kBlock);
+  } else {
+    std::memcpy(to, from, size);
+  }
+}
+
+// Writes the lines of entries [first, end) of `sorted` into out[at ..
+// out_end), with their offsets and positions. A text equal to the one
+// before, as most are, is copied from that one's line, which is at hand.
 void WriteLines(const StringList& texts, const Entry* sorted, std::size_t first, std::size_t end,
                 const std::vector<OrderRun>& runs, TextOrder& order, char* out, std::size_t at,
-                std::vector<std::uint32_t>& offsets) {
+                std::size_t out_end, std::vector<std::uint32_t>& offsets) {
+  const char* const texts_end = texts.Bytes().data() + texts.Bytes().size();
+  char* const lines_end = out + out_end;
   auto run = runs.begin();
   std::size_t previous = at;
   for (std::size_t k = first; k < end; ++k) {
@@ -92,11 +107,11 @@ void WriteLines(const StringList& texts, const Entry* sorted, std::size_t first,
     while (run != runs.end() && run->end <= k) ++run;
     const std::size_t start = at;
     if (run != runs.end() && run->first < k) {
-      std::memcpy(out + at, out + previous, start - previous);
+      CopyShort(out + at, lines_end, out + previous, lines_end, start - previous);
       at += start - previous;
     } else {
       const std::string_view text = texts[position];
-      std::memcpy(out + at, text.data(), text.size());
+      CopyShort(out + at, lines_end, text.data(), texts_end, text.size());
       std::memcpy(out + at + text.size(), kLineEnd.data(), kLineEnd.size());
       at += text.size() + kLineEnd.size();
     }
@@ -165,7 +180,8 @@ TextOrder OrderTexts(const StringList& texts, int parts) {
     std::sort(chunk_runs.begin(), chunk_runs.end(),
               [](const OrderRun& a, const OrderRun& b) { return a.first < b.first; });
     WriteLines(texts, sorted, buckets.starts[first_bucket], buckets.starts[end_bucket], chunk_runs,
-               order, bytes.data(), buckets.line_starts[first_bucket], offsets);
+               order, bytes.data(), buckets.line_starts[first_bucket],
+               buckets.line_starts[end_bucket], offsets);
   });
   for (const std::vector<OrderRun>& chunk_runs : runs) {
     order.equal_runs.insert(order.equal_runs.end(), chunk_runs.begin(), chunk_runs.end());
