@@ -279,21 +279,21 @@ void OrderRunsByPath(Lines& paths, const std::vector<OrderRun>& runs, std::size_
   });
 }
 
-// Every path of the tree in `order`, the runs of equal names in order of
-// path.
-StringList PathsInOrder(const WalkedTree& tree, Order order, const std::vector<OrderRun>& runs,
+// Every path of the tree in `order`, into `bytes`, made for them, the runs
+// of equal names in order of path. `place` holds each path's length.
+StringList PathsInOrder(const WalkedTree& tree, std::vector<std::uint32_t> place,
+                        ByteBuffer bytes, Order order, const std::vector<OrderRun>& runs,
                         int parts) {
   // The lengths become each directory's place in the order as they are read.
-  std::vector<std::uint32_t> place = PathLengths(tree, parts);
   Lines paths;
   paths.offsets = LineOffsets(order, parts, [&](std::size_t k, std::uint32_t position) {
     const std::uint32_t length = place[position];
     place[position] = static_cast<std::uint32_t>(k);
     return length;
   });
-  Order().swap(order);  // before the largest part is made
+  Order().swap(order);
+  paths.bytes = std::move(bytes);
 
-  FreshBytes(paths.bytes, paths.offsets.back());
   const std::size_t chunks = TreeChunks(parts);
   RunChunks(parts, chunks, [&](int, std::size_t chunk) {
     WritePaths(tree, place, paths.offsets, paths.bytes.data(),
@@ -321,11 +321,20 @@ void SortLists(LoadedIndex& index, int parts) {
 
 void SortWalkedTree(WalkedTree tree, LoadedIndex& index, int parts) {
   parts = std::max(parts, 1);
-  TextOrder sorted = OrderTexts(tree.upper_names(), parts);
   index.Clear();
+  // The paths' lengths tell their room before the order is known; the order
+  // is found in that room first, so that its pages are made once.
+  std::vector<std::uint32_t> lengths = PathLengths(tree, parts);
+  std::uint64_t path_bytes = 0;
+  for (const std::uint32_t length : lengths) path_bytes += length + kLineEnd.size();
+  if (path_bytes > UINT32_MAX) throw std::length_error("path list over 4 GiB");
+  ByteBuffer bytes;
+  FreshBytes(bytes, path_bytes);
+  TextOrder sorted = OrderTexts(tree.upper_names(), parts, {bytes.data(), bytes.size()});
   index.names.swap(sorted.lines);
   tree.ReleaseUpperNames();
-  index.paths = PathsInOrder(tree, std::move(sorted.positions), sorted.equal_runs, parts);
+  index.paths = PathsInOrder(tree, std::move(lengths), std::move(bytes),
+                             std::move(sorted.positions), sorted.equal_runs, parts);
 }
 
 }  // namespace vyr

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <string_view>
 
@@ -122,7 +123,7 @@ void WriteLines(const StringList& texts, const Entry* sorted, std::size_t first,
 
 }  // namespace
 
-TextOrder OrderTexts(const StringList& texts, int parts) {
+TextOrder OrderTexts(const StringList& texts, int parts, std::span<char> room) {
   const std::size_t size = texts.size();
   if (size >= UINT32_MAX) throw std::length_error("too many texts to order");
   parts = std::max(parts, 1);
@@ -131,7 +132,19 @@ TextOrder OrderTexts(const StringList& texts, int parts) {
   if (size == 0) return order;
 
   const char* const readable_end = texts.Bytes().data() + texts.Bytes().size();
-  std::unique_ptr<Entry[]> entries = FreshArray<Entry>(size);
+  // Two entries for each text: where they are first made, and where they are
+  // dealt to.
+  std::unique_ptr<Entry[]> own_room;
+  Entry* entries = nullptr;
+  if (room.size() / sizeof(Entry) / 2 >= size &&
+      reinterpret_cast<std::uintptr_t>(room.data()) % alignof(Entry) == 0) {
+    entries = reinterpret_cast<Entry*>(room.data());
+    std::uninitialized_default_construct_n(entries, 2 * size);  // nothing to do but begin them
+  } else {
+    own_room = FreshArray<Entry>(2 * size);
+    entries = own_room.get();
+  }
+  Entry* const dealt = entries + size;
   std::vector<SliceCounts> slices(static_cast<std::size_t>(parts));
   RunParts(parts, [&](int part) {
     SliceCounts& slice = slices[static_cast<std::size_t>(part)];
@@ -143,7 +156,6 @@ TextOrder OrderTexts(const StringList& texts, int parts) {
     }
   });
   const Buckets buckets = PlaceBuckets(slices, size);
-  std::unique_ptr<Entry[]> dealt = FreshArray<Entry>(size);
   RunParts(parts, [&](int part) {
     std::size_t* const next = slices[static_cast<std::size_t>(part)].entries.data();
     for (std::size_t k = PartStart(size, part, parts); k < PartStart(size, part + 1, parts); ++k) {
@@ -160,7 +172,7 @@ TextOrder OrderTexts(const StringList& texts, int parts) {
   std::vector<std::vector<OrderRun>> runs(chunks);
   std::vector<byte_sort::ByteSorter> sorters(static_cast<std::size_t>(parts));
   RunChunks(parts, chunks, [&](int part, std::size_t chunk) {
-    Entry* const sorted = dealt.get();
+    Entry* const sorted = dealt;
     std::vector<OrderRun>& chunk_runs = runs[chunk];
     const auto text_of = [&](std::uint32_t position) { return texts[position]; };
     const auto equal_run = [&](const Entry* first, const Entry* end) {
@@ -174,7 +186,7 @@ TextOrder OrderTexts(const StringList& texts, int parts) {
       const std::size_t end = buckets.starts[bucket + 1];
       if (end - first < 2) continue;
       sorters[static_cast<std::size_t>(part)].Order(sorted + first, sorted + end,
-                                                    entries.get() + first, 0, readable_end,
+                                                    entries + first, 0, readable_end,
                                                     text_of, equal_run);
     }
     std::sort(chunk_runs.begin(), chunk_runs.end(),

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "base/string_list.h"
@@ -22,7 +23,9 @@ struct TextOrder {
 };
 
 // Orders the texts by unsigned bytes, a proper beginning first, and equal
-// texts by position, on `parts` threads.
-TextOrder OrderTexts(const StringList& texts, int parts);
+// texts by position, on `parts` threads. `room` is memory that the caller
+// writes over afterwards: where it is large enough, the order's own work is
+// done there, so that those pages are made once.
+TextOrder OrderTexts(const StringList& texts, int parts, std::span<char> room = {});
 
 }  // namespace vyr
