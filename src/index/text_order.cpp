@@ -81,12 +81,13 @@ Buckets PlaceBuckets(std::vector<SliceCounts>& slices, std::size_t size) {
 
 // Copies `size` bytes, as one block of 16 where both sides have room for
 // it: most names are shorter, and a call for each would cost more than the
-// copy.
+// copy. The block may reach into the bytes just copied to, which it moves
+// first.
 inline void CopyShort(char* to, const char* to_end, const char* from, const char* from_end,
                       std::size_t size) {
   constexpr std::size_t kBlock = 16;
   if (size <= kBlock && to_end - to >= 16 && from_end - from >= 16) {
-    std::memcpy(to, from, kBlock);
+    std::memmove(to, from, kBlock);
   } else {
     std::memcpy(to, from, size);
   }
