@@ -1,5 +1,6 @@
 #include "bench_options.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,7 +20,7 @@ BenchOptions ParseBenchOptions(int argc, char** argv) {
     if (value == nullptr) {
       std::fprintf(stderr,
                    "usage: %s [benchmark flags] [--dirs N] [--seed S] [--pair-dir DIR] [--label TEXT] "
-                   "[--fragment TEXT]\n",
+                   "[--fragment TEXT] [--rounds R]\n",
                    argv[0]);
       std::exit(2);
     }
@@ -33,6 +34,8 @@ BenchOptions ParseBenchOptions(int argc, char** argv) {
       options.label = value;
     } else if (std::strcmp(flag, "--fragment") == 0) {
       options.fragment = value;
+    } else if (std::strcmp(flag, "--rounds") == 0) {
+      options.rounds = std::max(1, std::atoi(value));
     } else {
       std::fprintf(stderr, "%s: unknown argument %s\n", argv[0], flag);
       std::exit(2);

@@ -15,9 +15,10 @@ struct BenchOptions {
   std::string pair_dir;               // load this pair instead of building one
   std::string label = "VYRBENCH";     // UTF-8
   std::string fragment = "写真\\20";  // UTF-8, as typed
+  int rounds = 9;                     // of the figures taken in turn with their anchors
 };
 
-// Reads --dirs N, --seed S, --pair-dir DIR, --label TEXT and --fragment TEXT
+// Reads --dirs N, --seed S, --pair-dir DIR, --label TEXT, --fragment TEXT and --rounds R
 // from what benchmark::Initialize left; exits with a usage line otherwise.
 BenchOptions ParseBenchOptions(int argc, char** argv);
 

@@ -111,8 +111,10 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   options = vyr::bench::ParseBenchOptions(argc, argv);
   benchmark::RegisterBenchmark("BM_Load", BM_Load)->Unit(benchmark::kMillisecond)->UseRealTime();
+  // The sort runs on two threads: the time that counts is the wall's.
   benchmark::RegisterBenchmark("BM_SortWalkedTree", BM_SortWalkedTree)
-      ->Unit(benchmark::kMillisecond);
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -40,11 +40,11 @@ else
   build=$repo/build/native
   (cd "$repo" && cmake --preset native >/dev/null &&
     cmake --build --preset native -j2 --target vyr-cli vyr-bench-tree vyr-bench-walk \
-      vyr-bench-lookup vyr-bench-index vyr-bench-memory >/dev/null)
+      vyr-bench-lookup vyr-bench-sort-load vyr-bench-memory >/dev/null)
 fi
 cli=$build/tools/vyr-cli/vyr-cli
 bench_bin=$build/bench
-for program in "$cli" "$bench_bin"/vyr-bench-{tree,walk,lookup,index,memory}; do
+for program in "$cli" "$bench_bin"/vyr-bench-{tree,walk,lookup,sort-load,memory}; do
   [ -x "$program" ] || { echo "run.sh: $program is missing" >&2; exit 1; }
 done
 
@@ -191,25 +191,18 @@ fi
 # --- load, memory, lookup --------------------------------------------------
 if [ -z "${VYR_BENCH_SCANS_ONLY:-}" ]; then
   "$bench_bin/vyr-bench-tree" --dirs "$pair_entries" --seed "$seed" --label "$label" --pair "$work/pair" >/dev/null
-  names_file=$work/pair/Vyr_$label.dir
   paths_file=$work/pair/Vyr_$label.path
   bench_flags=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json)
-  "$bench_bin/vyr-bench-index" --pair-dir "$work/pair" --label "$label" --dirs "$pair_entries" --seed "$seed" \
-    "${bench_flags[@]}" >"$work/index.json" 2>/dev/null
+  # The scan's sort and the load, each in turn with its anchor, round by round.
+  "$bench_bin/vyr-bench-sort-load" --pair-dir "$work/pair" --label "$label" --dirs "$pair_entries" \
+    --seed "$seed" --rounds "$((2 * runs - 1))" >"$work/sort-load.txt" 2>/dev/null
   "$bench_bin/vyr-bench-lookup" --pair-dir "$work/pair" --label "$label" --fragment "$fragment" \
     "${bench_flags[@]}" >"$work/lookup.json" 2>/dev/null
   "$bench_bin/vyr-bench-memory" "$work/pair" "$label" >"$work/memory.txt" || true
 
-  cat_pair() { cat "$names_file" "$paths_file"; }
-  cat_pair >/dev/null
-  interleaved "$runs" cat_pair
-  t_cat=${median[cat_pair]}
-  t_load=$(bench_time "$work/index.json" BM_Load/real_time s)
-  t_sort=$(bench_time "$work/index.json" BM_SortWalkedTree s)
-  sort_names() { LC_ALL=C sort "$names_file"; }
-  sort_names >/dev/null
-  interleaved "$runs" sort_names
-  t_sort_names=${median[sort_names]}
+  sort_load() { awk -v k="$1" '$1 == "median" && $2 == k { print $3 / 1000 }' "$work/sort-load.txt"; }
+  t_cat=$(sort_load cat_pair) t_load=$(sort_load load)
+  t_sort_names=$(sort_load sort_names) t_sort=$(sort_load sort_tree) t_sort_lists=$(sort_load sort_lists)
 
   grep_fragment=$(printf '%s' "$fragment" | tr a-z A-Z | iconv -f UTF-8 -t CP932)
   # Into a file: GNU grep stops at the first match when its output is /dev/null.
@@ -247,8 +240,12 @@ else
   echo "scan under Wine: $wine_note"
 fi
 if [ -z "${VYR_BENCH_SCANS_ONLY:-}" ]; then
+  row "scan's sort, $pair_entries entries" "$(msec "$t_sort")" \
+    "LC_ALL=C sort of names: $(msec "$t_sort_names")" "$(ratio "$t_sort" "$t_sort_names")" 1
+  row "SortLists, $pair_entries entries" "$(msec "$t_sort_lists")" \
+    "LC_ALL=C sort of names: $(msec "$t_sort_names")" "$(ratio "$t_sort_lists" "$t_sort_names")" 1
   row "load $pair_entries-entry pair" "$(msec "$t_load")" "cat of both files: $(msec "$t_cat")" \
-    "$(ratio "$t_load" "$t_cat")" 3
+    "$(ratio "$t_load" "$t_cat")" 2
   row "memory of the loaded pair" "$(mib "$used")" "bound: $(mib "$bound")" "$(ratio "$used" "$bound")" 1
   row "peak RSS growth on load" "$(mib "$peak")" "bound: $(mib "$bound")" "$(ratio "$peak" "$bound")" 1
   row "name lookup, per query" "$(awk -v t="$t_lookup_ns" 'BEGIN { printf "%.0f ns", t }')" "2 us" \
@@ -258,8 +255,6 @@ if [ -z "${VYR_BENCH_SCANS_ONLY:-}" ]; then
   echo
   echo "also: FindNamePrefix alone $(awk -v t="$t_prefix_ns" 'BEGIN { printf "%.0f", t }') ns a query;" \
     "typed queries average $lookup_candidates candidates"
-  echo "      SortWalkedTree of $pair_entries entries $(msec "$t_sort")" \
-    "(LC_ALL=C sort of the names file $(msec "$t_sort_names"); no target)"
   echo "      pair files $(mib "$(memory_value file_bytes)") for $(memory_value entries) entries"
 fi
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

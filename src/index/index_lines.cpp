@@ -5,9 +5,15 @@
 #include <limits>
 #include <stdexcept>
 
+#include "platform/large_pages.h"
+
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #include <emmintrin.h>
 #define VYR_LINE_MASKS_SSE2 1
+#endif
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#define VYR_LINE_MASKS_AVX2 1
 #endif
 
 namespace vyr {
@@ -16,13 +22,7 @@ namespace {
 constexpr std::size_t kBlock = 64;
 constexpr std::size_t kLargestFile = std::numeric_limits<std::uint32_t>::max() - 2;
 
-// One bit for each byte of a 64-byte block that is an LF or a CR; `nul` is
-// not 0 when the block holds a NUL.
-struct BlockMasks {
-  std::uint64_t lf = 0;
-  std::uint64_t cr = 0;
-  std::uint64_t nul = 0;
-};
+using line_scan::BlockMasks;
 
 #ifdef VYR_LINE_MASKS_SSE2
 std::uint64_t Equal(const __m128i (&parts)[4], __m128i byte) {
@@ -61,7 +61,77 @@ BlockMasks MasksOf(const char* block) {
 }
 #endif
 
+
+#ifdef VYR_LINE_MASKS_AVX2
+// The same masks from two 32-byte halves, where the processor has AVX2.
+__attribute__((target("avx2"))) std::uint64_t Equal(__m256i low, __m256i high, __m256i byte) {
+  const auto low_bits = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(low, byte)));
+  const auto high_bits =
+      static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(high, byte)));
+  return low_bits | std::uint64_t{high_bits} << 32;
+}
+
+__attribute__((target("avx2"))) BlockMasks MasksOfAvx2(const char* block) {
+  const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(block));
+  const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(block + 32));
+  const __m256i least = _mm256_min_epu8(low, high);
+  const auto nul =
+      static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(least, _mm256_setzero_si256())));
+  return {Equal(low, high, _mm256_set1_epi8('\n')), Equal(low, high, _mm256_set1_epi8('\r')), nul};
+}
+#endif
+
 }  // namespace
+
+// What a scan carries from one block to the next.
+struct LineReader::Scan {
+  std::uint64_t previous_lf;
+  std::uint64_t previous_cr;
+  bool crlf_only;
+};
+
+// Takes in one block's masks: its line starts, and whether it keeps to CR LF.
+inline void LineReader::Take(const BlockMasks& masks, std::size_t at, Scan& scan) {
+  if (masks.nul != 0) scan.crlf_only = false;
+  // A CR must stand just before an LF; checked one block late, when the next
+  // block's first byte is known.
+  if (scan.previous_cr != ((scan.previous_lf >> 1) | (masks.lf << 63))) scan.crlf_only = false;
+  scan.previous_lf = masks.lf;
+  scan.previous_cr = masks.cr;
+  for (std::uint64_t lf = masks.lf; lf != 0; lf &= lf - 1) {
+    starts_.push_back(static_cast<std::uint32_t>(at + std::countr_zero(lf) + 1));
+  }
+}
+
+void LineReader::ScanPortable(const char* content, std::size_t end) {
+  Scan scan{previous_lf_, previous_cr_, crlf_only_};
+  for (; scan.crlf_only && scanned_ + kBlock <= end; scanned_ += kBlock) {
+    Take(MasksOf(content + scanned_), scanned_, scan);
+  }
+  previous_lf_ = scan.previous_lf;
+  previous_cr_ = scan.previous_cr;
+  crlf_only_ = scan.crlf_only;
+}
+
+#ifdef VYR_LINE_MASKS_AVX2
+__attribute__((target("avx2"))) void LineReader::ScanWide(const char* content, std::size_t end) {
+  Scan scan{previous_lf_, previous_cr_, crlf_only_};
+  for (; scan.crlf_only && scanned_ + kBlock <= end; scanned_ += kBlock) {
+    Take(MasksOfAvx2(content + scanned_), scanned_, scan);
+  }
+  previous_lf_ = scan.previous_lf;
+  previous_cr_ = scan.previous_cr;
+  crlf_only_ = scan.crlf_only;
+}
+
+bool LineReader::WideScanWorks() {
+  static const bool works = __builtin_cpu_supports("avx2");
+  return works;
+}
+#else
+void LineReader::ScanWide(const char* content, std::size_t end) { ScanPortable(content, end); }
+bool LineReader::WideScanWorks() { return false; }
+#endif
 
 StringList SplitLines(ByteBuffer&& content) {
   if (content.empty()) return StringList();
@@ -100,24 +170,25 @@ StringList SplitLines(ByteBuffer&& content) {
   return lines;
 }
 
-inline void LineReader::Block(const char* block, std::size_t at) {
-  const BlockMasks masks = MasksOf(block);
-  if (masks.nul != 0) crlf_only_ = false;
-  // A CR must stand just before an LF; checked one block late, when the next
-  // block's first byte is known.
-  if (previous_cr_ != ((previous_lf_ >> 1) | (masks.lf << 63))) crlf_only_ = false;
-  previous_lf_ = masks.lf;
-  previous_cr_ = masks.cr;
-  for (std::uint64_t lf = masks.lf; lf != 0; lf &= lf - 1) {
-    starts_.push_back(static_cast<std::uint32_t>(at + std::countr_zero(lf) + 1));
-  }
+void LineReader::Block(const char* block, std::size_t at) {
+  Scan scan{previous_lf_, previous_cr_, crlf_only_};
+  Take(MasksOf(block), at, scan);
+  previous_lf_ = scan.previous_lf;
+  previous_cr_ = scan.previous_cr;
+  crlf_only_ = scan.crlf_only;
+}
+
+void LineReader::Expect(std::size_t lines) {
+  starts_.reserve(lines + 2);
+  platform::AdviseLargePages(starts_.data(), starts_.capacity() * sizeof(std::uint32_t));
 }
 
 void LineReader::Arrived(const char* content, std::size_t end) {
   if (end > kLargestFile) crlf_only_ = false;
-  while (crlf_only_ && scanned_ + kBlock <= end) {
-    Block(content + scanned_, scanned_);
-    scanned_ += kBlock;
+  if (wide_) {
+    ScanWide(content, end);
+  } else {
+    ScanPortable(content, end);
   }
 }
 
@@ -144,6 +215,43 @@ StringList LineReader::Finish(ByteBuffer&& content) {
   StringList lines;
   lines.Adopt(std::move(content), std::move(starts_), "\r\n");
   return lines;
+}
+
+void FollowingLineReader::Arrived(const char* content, std::size_t end) {
+  {
+    const std::lock_guard lock(mutex_);
+    content_ = content;
+    end_ = end;
+  }
+  changed_.notify_one();
+}
+
+void FollowingLineReader::ReadEnded() {
+  {
+    const std::lock_guard lock(mutex_);
+    ended_ = true;
+  }
+  changed_.notify_one();
+}
+
+void FollowingLineReader::Follow(std::size_t expected_lines) {
+  reader_.Expect(expected_lines);
+  std::size_t seen = 0;
+  while (true) {
+    const char* content = nullptr;
+    std::size_t end = 0;
+    {
+      std::unique_lock lock(mutex_);
+      changed_.wait(lock, [&] { return end_ > seen || ended_; });
+      if (end_ == seen) return;  // ended, and all of it seen
+      content = content_;
+      end = end_;
+    }
+    // The bytes below `end` stay as they are, at their place, while the
+    // read goes on past them.
+    reader_.Arrived(content, end);
+    seen = end;
+  }
 }
 
 std::string JoinLines(const StringList& lines) {

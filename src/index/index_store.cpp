@@ -35,12 +35,17 @@ void IndexStore::Load(std::string_view volume_label, LoadedIndex& index) const {
 }
 
 bool IndexStore::ReadBothFiles(const IndexPairPaths& pair, LoadedIndex& index) const {
-  // The names are read on a second core while this one reads the paths.
+  // The paths, nearly all of the pair's bytes, are read on this core; a
+  // second one reads the names, then finds the lines of the paths as they
+  // arrive, so that both have about as much to do.
+  FollowingLineReader path_lines;
   bool names_read = false;
   std::exception_ptr names_failure;
-  auto read_names = [&] {
+  auto read_names = [&](bool follow_paths) {
     try {
       names_read = ReadLines(pair.names_file, index.names);
+      // A pair's two files hold as many lines.
+      if (follow_paths) path_lines.Follow(index.names.size());
     } catch (...) {
       names_failure = std::current_exception();
     }
@@ -49,11 +54,24 @@ bool IndexStore::ReadBothFiles(const IndexPairPaths& pair, LoadedIndex& index) c
   {
     std::jthread names_reader;
     try {
-      names_reader = std::jthread(read_names);
+      names_reader = std::jthread(read_names, true);
     } catch (const std::system_error&) {
-      read_names();  // no second thread to be had: one after the other
+      read_names(false);  // no second thread to be had: one after the other
+      paths_read = ReadLines(pair.paths_file, index.paths);
     }
-    paths_read = ReadLines(pair.paths_file, index.paths);
+    if (names_reader.joinable()) {
+      ByteBuffer content;
+      {
+        // However the read ends, the other thread stops following it.
+        struct EndsRead {
+          FollowingLineReader& lines;
+          ~EndsRead() { lines.ReadEnded(); }
+        } ends_read{path_lines};
+        paths_read = files_.ReadWholeFile(pair.paths_file, content, &path_lines);
+      }
+      names_reader.join();
+      index.paths = path_lines.Finish(std::move(content));
+    }
   }
   if (names_failure) std::rethrow_exception(names_failure);
   return names_read && paths_read;

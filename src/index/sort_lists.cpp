@@ -2,175 +2,339 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 #include <vector>
+
+#include "index/byte_sort.h"
+#include "index/fresh_memory.h"
+#include "index/run_parts.h"
+#include "index/text_order.h"
 
 namespace vyr {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 using Order = std::vector<std::uint32_t>;
+using byte_sort::Entry;
 
-// The first eight bytes of a name as one number, so that most comparisons
-// never touch the names themselves. Names hold no NUL, and padding with 0
-// keeps a proper beginning first.
-std::uint64_t PrefixKey(std::string_view name) {
-  std::uint64_t key = 0;
-  for (std::size_t i = 0; i < 8; ++i) {
-    key = key << 8 | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
-  }
-  return key;
-}
-
-struct SortItem {
-  std::uint64_t prefix;
-  std::uint32_t position;
-};
-
-// Puts each run of equal names in the order of their paths, which are only
-// written out for such runs, one run at a time.
-template <typename AppendPath>
-void OrderEqualNamesByPath(const StringList& names, Order& order, const AppendPath& append_path) {
-  std::string paths;  // the run's paths, one after another
-  struct RunEntry {
-    std::uint32_t start;
-    std::uint32_t length;
-    std::uint32_t position;
-  };
-  std::vector<RunEntry> run;
-  for (std::size_t begin = 0, end = 0; begin < order.size(); begin = end) {
-    end = begin + 1;
-    while (end < order.size() && names[order[end]] == names[order[begin]]) ++end;
-    if (end - begin < 2) continue;
-    paths.clear();
-    run.clear();
-    for (std::size_t k = begin; k < end; ++k) {
-      const std::size_t start = paths.size();
-      append_path(order[k], paths);
-      if (paths.size() > UINT32_MAX) throw std::length_error("paths over 4 GiB");
-      run.push_back({static_cast<std::uint32_t>(start),
-                     static_cast<std::uint32_t>(paths.size() - start), order[k]});
+// The offsets of lines in `order`, each `line_length(place, position)`
+// bytes and a line end: each part sums its share, then adds what the parts
+// before it hold.
+template <typename LineLength>
+std::vector<std::uint32_t> LineOffsets(const Order& order, int parts,
+                                       const LineLength& line_length) {
+  const std::size_t size = order.size();
+  std::vector<std::uint32_t> offsets = FreshVector<std::uint32_t>(size + 1);
+  std::vector<std::uint64_t> totals(static_cast<std::size_t>(parts));
+  RunParts(parts, [&](int part) {
+    std::uint64_t at = 0;
+    for (std::size_t k = PartStart(size, part, parts); k < PartStart(size, part + 1, parts); ++k) {
+      at += std::uint64_t{line_length(k, order[k])} + kLineEnd.size();
+      offsets[k + 1] = static_cast<std::uint32_t>(at);  // checked below
     }
-    const auto path = [&](const RunEntry& entry) {
-      return std::string_view(paths).substr(entry.start, entry.length);
-    };
-    std::sort(run.begin(), run.end(), [&](const RunEntry& a, const RunEntry& b) {
-      if (const int by_path = path(a).compare(path(b))) return by_path < 0;
-      return a.position < b.position;
-    });
-    for (std::size_t k = begin; k < end; ++k) order[k] = run[k - begin].position;
-  }
-}
-
-// The positions of the entries in sorted order.
-template <typename AppendPath>
-Order SortedOrder(const StringList& names, const AppendPath& append_path) {
-  std::vector<SortItem> items(names.size());
-  for (std::size_t k = 0; k < names.size(); ++k) {
-    items[k] = {PrefixKey(names[k]), static_cast<std::uint32_t>(k)};
-  }
-  std::sort(items.begin(), items.end(), [&](const SortItem& a, const SortItem& b) {
-    if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    // std::string_view compares chars as unsigned bytes.
-    if (const int by_name = names[a.position].compare(names[b.position])) return by_name < 0;
-    return a.position < b.position;
+    totals[static_cast<std::size_t>(part)] = at;
   });
-  Order order(items.size());
-  for (std::size_t k = 0; k < items.size(); ++k) order[k] = items[k].position;
-  std::vector<SortItem>().swap(items);
-  // Equal names go by path, so that the pair does not depend on the order in
-  // which the platform listed the directories.
-  OrderEqualNamesByPath(names, order, append_path);
-  return order;
-}
-
-// The entries of `list` in `order`, each ended by CR LF.
-StringList LinesInOrder(const StringList& list, const Order& order) {
-  StringList lines;
-  lines.Adopt(ByteBuffer(), {0}, kLineEnd);
-  lines.reserve(order.size(), list.EntryBytes() + kLineEnd.size() * order.size());
-  for (const std::uint32_t position : order) lines.push_back(list[position]);
-  return lines;
-}
-
-// Where each path of the tree goes: the list's offsets in `order`, and for
-// each directory its place in that order.
-std::vector<std::uint32_t> PathOffsets(const WalkedTree& tree, const Order& order,
-                                       std::vector<std::uint32_t>& place) {
-  constexpr std::uint64_t kLongest = UINT32_MAX;
-  // First each path's length, a parent's before its children's.
-  place.resize(tree.size());
-  for (std::size_t k = 0; k < tree.size(); ++k) {
-    const std::uint32_t parent = tree.parent(k);
-    const std::uint64_t above =
-        parent == WalkedTree::kRoot ? tree.root().size() : std::uint64_t{place[parent]} + 1;
-    const std::uint64_t length = above + tree.name(k).size();
-    if (length > kLongest) throw std::length_error("path over 4 GiB");
-    place[k] = static_cast<std::uint32_t>(length);
+  std::vector<std::uint32_t> bases(static_cast<std::size_t>(parts));
+  std::uint64_t total = 0;
+  for (int part = 0; part < parts; ++part) {
+    bases[static_cast<std::size_t>(part)] = static_cast<std::uint32_t>(total);
+    total += totals[static_cast<std::size_t>(part)];
+    if (total > UINT32_MAX) throw std::length_error("list over 4 GiB");
   }
-  std::vector<std::uint32_t> offsets(order.size() + 1);
-  std::uint64_t end = 0;
-  for (std::size_t j = 0; j < order.size(); ++j) {
-    end += place[order[j]] + kLineEnd.size();
-    if (end > kLongest) throw std::length_error("path list over 4 GiB");
-    offsets[j + 1] = static_cast<std::uint32_t>(end);
-  }
-  for (std::size_t j = 0; j < order.size(); ++j) place[order[j]] = static_cast<std::uint32_t>(j);
+  RunParts(parts, [&](int part) {
+    const std::uint32_t base = bases[static_cast<std::size_t>(part)];
+    if (base == 0) return;
+    for (std::size_t k = PartStart(size, part, parts); k < PartStart(size, part + 1, parts); ++k) {
+      offsets[k + 1] += base;
+    }
+  });
   return offsets;
 }
 
-// Every path of the tree in `order`, each ended by CR LF. A directory's path
-// is its parent's, already in place since a parent comes first in the tree,
-// then "\" and its name.
-StringList PathsInOrder(const WalkedTree& tree, Order order) {
-  std::vector<std::uint32_t> place;
-  std::vector<std::uint32_t> offsets = PathOffsets(tree, order, place);
-  Order().swap(order);  // before the largest part is made
-
+// A list's lines being made: every entry followed by CR LF, entry k at
+// offsets[k] .. offsets[k + 1].
+struct Lines {
   ByteBuffer bytes;
-  bytes.ResizeUninitialized(offsets.back());
-  char* const data = bytes.data();
+  std::vector<std::uint32_t> offsets;
+
+  StringList Adopted() && {
+    StringList list;
+    list.Adopt(std::move(bytes), std::move(offsets), kLineEnd);
+    return list;
+  }
+};
+
+// The entries of `list` in `order`.
+Lines LinesInOrder(const StringList& list, const Order& order, int parts) {
+  Lines lines;
+  lines.offsets = LineOffsets(
+      order, parts, [&](std::size_t, std::uint32_t position) { return list[position].size(); });
+  FreshBytes(lines.bytes, lines.offsets.back());
+  RunParts(parts, [&](int part) {
+    char* const out = lines.bytes.data();
+    const std::size_t end = PartStart(order.size(), part + 1, parts);
+    // The entries are far apart: asked for well before they are copied.
+    constexpr std::size_t kAhead = 16;
+    for (std::size_t k = PartStart(order.size(), part, parts); k < end; ++k) {
+      if (k + kAhead < end) __builtin_prefetch(list[order[k + kAhead]].data());
+      const std::string_view entry = list[order[k]];
+      std::memcpy(out + lines.offsets[k], entry.data(), entry.size());
+      std::memcpy(out + lines.offsets[k] + entry.size(), kLineEnd.data(), kLineEnd.size());
+    }
+  });
+  return lines;
+}
+
+// Where each chunk of `chunks` begins among the runs: about as many entries
+// in each chunk.
+std::vector<std::size_t> RunChunkStarts(const std::vector<OrderRun>& runs, std::size_t chunks) {
+  std::size_t total = 0;
+  for (const OrderRun& run : runs) total += run.end - run.first;
+  std::vector<std::size_t> starts(chunks + 1, runs.size());
+  starts[0] = 0;
+  std::size_t run = 0;
+  std::size_t done = 0;
+  for (std::size_t chunk = 1; chunk < chunks; ++chunk) {
+    const std::size_t share =
+        PartStart(total, static_cast<int>(chunk), static_cast<int>(chunks));
+    for (; run < runs.size() && done < share; ++run) done += runs[run].end - runs[run].first;
+    starts[chunk] = run;
+  }
+  return starts;
+}
+
+// The tree's directories are cut into chunks that the parts take in turn:
+// this many for each part.
+constexpr std::size_t kTreeChunksPerPart = 8;
+
+std::size_t TreeChunks(int parts) { return kTreeChunksPerPart * static_cast<std::size_t>(parts); }
+
+// The length of the path of directory k, added up from the names above it.
+std::uint64_t PathLengthUpward(const WalkedTree& tree, std::uint32_t k) {
+  std::uint64_t length = tree.root().size();
+  for (std::uint32_t at = k; at != WalkedTree::kRoot; at = tree.parent(at)) {
+    length += tree.name(at).size() + (tree.parent(at) == WalkedTree::kRoot ? 0 : 1);
+  }
+  return length;
+}
+
+// Each path's length, in the tree's order. A parent comes before its
+// children, so its length is at hand, unless another chunk holds it: then it
+// is added up from the names.
+std::vector<std::uint32_t> PathLengths(const WalkedTree& tree, int parts) {
+  const std::size_t size = tree.size();
+  std::vector<std::uint32_t> lengths = FreshVector<std::uint32_t>(size);
+  const std::size_t chunks = TreeChunks(parts);
+  RunChunks(parts, chunks, [&](int, std::size_t chunk) {
+    const std::size_t first = PartStart(size, static_cast<int>(chunk), static_cast<int>(chunks));
+    const std::size_t end = PartStart(size, static_cast<int>(chunk + 1), static_cast<int>(chunks));
+    for (std::size_t k = first; k < end; ++k) {
+      const std::uint32_t parent = tree.parent(k);
+      const std::uint64_t above = parent == WalkedTree::kRoot ? tree.root().size()
+                                  : parent >= first ? std::uint64_t{lengths[parent]} + 1
+                                                    : PathLengthUpward(tree, parent) + 1;
+      const std::uint64_t length = above + tree.name(k).size();
+      if (length > UINT32_MAX) throw std::length_error("path over 4 GiB");
+      lengths[k] = static_cast<std::uint32_t>(length);
+    }
+  });
+  return lengths;
+}
+
+// Writes the path of directory k from the root down, ending at `end`, by
+// walking up the tree: for a directory whose parent another chunk writes.
+void WritePathUpward(const WalkedTree& tree, std::size_t k, char* end) {
+  for (auto at = static_cast<std::uint32_t>(k); at != WalkedTree::kRoot; at = tree.parent(at)) {
+    const std::string_view name = tree.name(at);
+    end -= name.size();
+    std::memcpy(end, name.data(), name.size());
+    if (tree.parent(at) != WalkedTree::kRoot) *--end = '\\';
+  }
   const std::string& root = tree.root();
-  for (std::size_t k = 0; k < tree.size(); ++k) {
+  std::memcpy(end - root.size(), root.data(), root.size());
+}
+
+// Writes the paths of directories [first, end) in their places, each ended
+// by CR LF. A directory's path is its parent's, already in place since a
+// parent comes first in the tree, then "\" and its name; where another chunk
+// holds the parent, the path is put together from the names.
+void WritePaths(const WalkedTree& tree, const std::vector<std::uint32_t>& place,
+                const std::vector<std::uint32_t>& offsets, char* data, std::size_t first,
+                std::size_t end) {
+  const std::string& root = tree.root();
+  // The places are far apart: asked for well before they are written.
+  constexpr std::size_t kAhead = 16;
+  for (std::size_t k = first; k < end; ++k) {
+    if (k + 2 * kAhead < end) {
+      const std::size_t further = k + 2 * kAhead;
+      __builtin_prefetch(&offsets[place[further]]);
+      const std::uint32_t further_parent = tree.parent(further);
+      if (further_parent != WalkedTree::kRoot) __builtin_prefetch(&place[further_parent]);
+    }
+    if (k + kAhead < end) {
+      const std::size_t ahead = k + kAhead;
+      __builtin_prefetch(data + offsets[place[ahead]], 1);
+      const std::uint32_t ahead_parent = tree.parent(ahead);
+      if (ahead_parent != WalkedTree::kRoot) __builtin_prefetch(data + offsets[place[ahead_parent]]);
+    }
     char* out = data + offsets[place[k]];
     const std::uint32_t parent = tree.parent(k);
+    const std::string_view name = tree.name(k);
     if (parent == WalkedTree::kRoot) {
-      out = std::copy(root.begin(), root.end(), out);
-    } else {
+      std::memcpy(out, root.data(), root.size());
+      out += root.size();
+    } else if (parent >= first) {
       const std::uint32_t at = offsets[place[parent]];
       const std::size_t length = offsets[place[parent] + 1] - at - kLineEnd.size();
-      out = std::copy_n(data + at, length, out);
+      std::memcpy(out, data + at, length);
+      out += length;
       *out++ = '\\';
+    } else {
+      out = data + offsets[place[k] + 1] - kLineEnd.size() - name.size();
+      WritePathUpward(tree, parent, out - 1);
+      out[-1] = '\\';
     }
-    const std::string_view name = tree.name(k);
-    out = std::copy(name.begin(), name.end(), out);
-    std::copy(kLineEnd.begin(), kLineEnd.end(), out);
+    std::memcpy(out, name.data(), name.size());
+    std::memcpy(out + name.size(), kLineEnd.data(), kLineEnd.size());
   }
-  StringList paths;
-  paths.Adopt(std::move(bytes), std::move(offsets), kLineEnd);
-  return paths;
+}
+
+// Puts a run of equal names in order of path: its paths are ordered where
+// they stand, then moved into that order within the run's own bytes, which
+// are copied out first.
+class RunOrder {
+ public:
+  explicit RunOrder(Lines& paths) : paths_(paths) {}
+
+  // Every path of the run begins with its first `depth` bytes. The bytes
+  // after the run are another run's, which another part may be moving: the
+  // keys are read no further than the run's own.
+  void Order(const OrderRun& run, std::size_t depth) {
+    const char* const data = paths_.bytes.data();
+    const std::vector<std::uint32_t>& offsets = paths_.offsets;
+    const auto path_at = [&](std::uint32_t k) {
+      return std::string_view(data + offsets[k], offsets[k + 1] - offsets[k] - kLineEnd.size());
+    };
+    const char* const run_end = data + offsets[run.end];
+    const std::size_t size = run.end - run.first;
+    entries_.resize(size);
+    scratch_.resize(size);
+    for (std::uint32_t k = run.first; k < run.end; ++k) {
+      entries_[k - run.first] = byte_sort::EntryOf(path_at(k), depth, k, run_end);
+    }
+    sorter_.Order(entries_.data(), entries_.data() + size, scratch_.data(), depth, run_end,
+                  path_at, [](const Entry*, const Entry*) {});
+    Move(run);
+  }
+
+ private:
+  // The run's last offset, shared with the next run, stays as it is.
+  void Move(const OrderRun& run) {
+    // A walk that lists a directory in order of name often found them so.
+    bool moved = false;
+    for (std::size_t k = 0; k < entries_.size() && !moved; ++k) {
+      moved = entries_[k].position != run.first + k;
+    }
+    if (!moved) return;
+    char* const data = paths_.bytes.data();
+    std::vector<std::uint32_t>& offsets = paths_.offsets;
+    const std::uint32_t first = offsets[run.first];
+    old_offsets_.assign(offsets.begin() + run.first, offsets.begin() + run.end + 1);
+    bytes_.assign(data + first, data + offsets[run.end]);
+    std::uint32_t at = first;
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+      const std::size_t was = entries_[k].position - run.first;
+      const std::uint32_t length = old_offsets_[was + 1] - old_offsets_[was];
+      std::memcpy(data + at, bytes_.data() + (old_offsets_[was] - first), length);
+      at += length;
+      if (k + 1 < entries_.size()) offsets[run.first + k + 1] = at;
+    }
+  }
+
+  Lines& paths_;
+  byte_sort::ByteSorter sorter_;
+  std::vector<Entry> entries_;
+  std::vector<Entry> scratch_;
+  std::vector<std::uint32_t> old_offsets_;
+  std::vector<char> bytes_;
+};
+
+// Equal names go by path, so that the pair does not depend on the order in
+// which the platform listed the directories: the runs of equal names, whose
+// paths stand in order of position, are put in order of path, each part
+// taking the next chunk of runs left. Every path begins with its first
+// `depth` bytes.
+void OrderRunsByPath(Lines& paths, const std::vector<OrderRun>& runs, std::size_t depth,
+                     int parts) {
+  constexpr std::size_t kChunksPerPart = 32;
+  const std::vector<std::size_t> starts =
+      RunChunkStarts(runs, kChunksPerPart * static_cast<std::size_t>(parts));
+  std::vector<RunOrder> run_orders(static_cast<std::size_t>(parts), RunOrder(paths));
+  RunChunks(parts, starts.size() - 1, [&](int part, std::size_t chunk) {
+    for (std::size_t k = starts[chunk]; k < starts[chunk + 1]; ++k) {
+      run_orders[static_cast<std::size_t>(part)].Order(runs[k], depth);
+    }
+  });
+}
+
+// Every path of the tree in `order`, into `bytes`, made for them, the runs
+// of equal names in order of path. `place` holds each path's length.
+StringList PathsInOrder(const WalkedTree& tree, std::vector<std::uint32_t> place,
+                        ByteBuffer bytes, Order order, const std::vector<OrderRun>& runs,
+                        int parts) {
+  // The lengths become each directory's place in the order as they are read.
+  Lines paths;
+  paths.offsets = LineOffsets(order, parts, [&](std::size_t k, std::uint32_t position) {
+    const std::uint32_t length = place[position];
+    place[position] = static_cast<std::uint32_t>(k);
+    return length;
+  });
+  Order().swap(order);
+  paths.bytes = std::move(bytes);
+
+  const std::size_t chunks = TreeChunks(parts);
+  RunChunks(parts, chunks, [&](int, std::size_t chunk) {
+    WritePaths(tree, place, paths.offsets, paths.bytes.data(),
+               PartStart(tree.size(), static_cast<int>(chunk), static_cast<int>(chunks)),
+               PartStart(tree.size(), static_cast<int>(chunk + 1), static_cast<int>(chunks)));
+  });
+  std::vector<std::uint32_t>().swap(place);
+
+  OrderRunsByPath(paths, runs, tree.root().size(), parts);
+  return std::move(paths).Adopted();
 }
 
 }  // namespace
 
-void SortLists(LoadedIndex& index) {
-  const Order order = SortedOrder(
-      index.names, [&](std::uint32_t k, std::string& text) { text.append(index.paths[k]); });
-  StringList sorted_names = LinesInOrder(index.names, order);
-  index.names.swap(sorted_names);
-  StringList().swap(sorted_names);
-  StringList sorted_paths = LinesInOrder(index.paths, order);
-  index.paths.swap(sorted_paths);
+void SortLists(LoadedIndex& index, int parts) {
+  parts = std::max(parts, 1);
+  TextOrder sorted = OrderTexts(index.names, parts);
+  index.names.swap(sorted.lines);
+  StringList().swap(sorted.lines);
+  Lines paths = LinesInOrder(index.paths, sorted.positions, parts);
+  StringList().swap(index.paths);
+  OrderRunsByPath(paths, sorted.equal_runs, 0, parts);
+  index.paths = std::move(paths).Adopted();
 }
 
-void SortWalkedTree(WalkedTree tree, LoadedIndex& index) {
-  Order order = SortedOrder(tree.upper_names(),
-                            [&](std::uint32_t k, std::string& text) { tree.AppendPath(k, text); });
+void SortWalkedTree(WalkedTree tree, LoadedIndex& index, int parts) {
+  parts = std::max(parts, 1);
   index.Clear();
-  index.names = LinesInOrder(tree.upper_names(), order);
+  // The paths' lengths tell their room before the order is known; the order
+  // is found in that room first, so that its pages are made once.
+  std::vector<std::uint32_t> lengths = PathLengths(tree, parts);
+  std::uint64_t path_bytes = 0;
+  for (const std::uint32_t length : lengths) path_bytes += length + kLineEnd.size();
+  if (path_bytes > UINT32_MAX) throw std::length_error("path list over 4 GiB");
+  ByteBuffer bytes;
+  FreshBytes(bytes, path_bytes);
+  TextOrder sorted = OrderTexts(tree.upper_names(), parts, {bytes.data(), bytes.size()});
+  index.names.swap(sorted.lines);
   tree.ReleaseUpperNames();
-  index.paths = PathsInOrder(tree, std::move(order));
+  index.paths = PathsInOrder(tree, std::move(lengths), std::move(bytes),
+                             std::move(sorted.positions), sorted.equal_runs, parts);
 }
 
 }  // namespace vyr

@@ -26,7 +26,9 @@ inline constexpr std::size_t kReadRoomPastEnd = 16;
 class ReadObserver {
  public:
   virtual ~ReadObserver() = default;
-  // content[0 .. end) has been read; earlier calls saw a shorter part of it.
+  // content[0 .. end) has been read; earlier calls saw a shorter part of it,
+  // at the same place: room for the whole file is made before the first
+  // piece, so that another thread may look at what has arrived.
   virtual void Arrived(const char* content, std::size_t end) = 0;
 };
 

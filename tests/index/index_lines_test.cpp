@@ -18,9 +18,9 @@ std::vector<std::string> Split(std::string_view content) {
 }
 
 // As a file read arrives: in pieces of `piece` bytes, the reader told of each.
-std::vector<std::string> Read(std::string_view content, std::size_t piece) {
+std::vector<std::string> Read(std::string_view content, std::size_t piece, bool wide_scan = true) {
   ByteBuffer buffer;
-  LineReader reader;
+  LineReader reader(wide_scan);
   for (std::size_t at = 0; at < content.size(); at += piece) {
     buffer.Append(content.substr(at, piece));
     reader.Arrived(buffer.data(), buffer.size());
@@ -62,7 +62,8 @@ TEST(SplitLines, EveryLineEndAndTheLastLineWithout) {
 }
 
 // Line ends falling on every place of the reader's 64-byte blocks, and every
-// kind of fault near them, must give what the plain split gives.
+// kind of fault near them, must give what the plain split gives, in 32-byte
+// steps or 16.
 TEST(LineReader, AgreesWithThePlainSplitOnAnyBytes) {
   std::mt19937 random(7);
   const char alphabet[] = {'A', '\x83', '\x5C', '\r', '\n', '\0'};
@@ -80,6 +81,7 @@ TEST(LineReader, AgreesWithThePlainSplitOnAnyBytes) {
     }
     const std::size_t piece = 1 + random() % 130;
     ASSERT_EQ(Read(content, piece), Split(content)) << "round " << round;
+    ASSERT_EQ(Read(content, piece, false), Split(content)) << "round " << round << ", narrow scan";
   }
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "fakes/fake_file_system.h"
 
 namespace vyr {
@@ -82,6 +85,37 @@ TEST_F(IndexStoreTest, SaveWritesEveryEntryWithCrLf) {
   EXPECT_TRUE(store.Save(empty));
   EXPECT_EQ(files.files.at("c:\\vyr\\Vyr_E.dir"), "");
   EXPECT_EQ(files.files.at("c:\\vyr\\Vyr_E.path"), "");
+}
+
+// The paths' lines are found on another thread while they are read: in
+// pieces of any size, whether every line ends in CR LF or not.
+TEST_F(IndexStoreTest, LoadsWhatWasSavedWhateverPiecesTheFilesArriveIn) {
+  LoadedIndex saved;
+  saved.volume_label = "P";
+  for (int k = 0; k < 3000; ++k) {
+    const std::string name = "N" + std::to_string(k % 700);
+    saved.names.push_back(name);
+    saved.paths.push_back("c:\\" + std::string(static_cast<std::size_t>(k % 97), 'x') + "\\" + name);
+  }
+  ASSERT_TRUE(store.Save(saved));
+  const std::string crlf_paths = files.files["c:\\vyr\\Vyr_P.path"];
+  for (const bool only_lf : {false, true}) {
+    std::string paths = crlf_paths;
+    if (only_lf) paths.erase(std::remove(paths.begin(), paths.end(), '\r'), paths.end());
+    files.files["c:\\vyr\\Vyr_P.path"] = paths;
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{63}, std::size_t{64}, std::size_t{4096},
+                                    platform::kReadPieceSize}) {
+      SCOPED_TRACE(testing::Message() << "pieces of " << piece << (only_lf ? ", LF only" : ""));
+      files.piece_size = piece;
+      store.Load("P", index);
+      ASSERT_FALSE(index.no_index);
+      ASSERT_EQ(index.paths.size(), saved.paths.size());
+      for (std::size_t k = 0; k < saved.paths.size(); ++k) {
+        ASSERT_EQ(index.names[k], saved.names[k]) << k;
+        ASSERT_EQ(index.paths[k], saved.paths[k]) << k;
+      }
+    }
+  }
 }
 
 TEST_F(IndexStoreTest, FailedSaveKeepsThePreviousPair) {

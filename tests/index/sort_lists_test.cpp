@@ -116,5 +116,89 @@ TEST(SortWalkedTree, GivesTheListsThatSortingTheWalkedEntriesGives) {
   }
 }
 
+// Names and paths the sort finds hard: many equal names, which go by path;
+// names and paths sharing their first bytes past one and two eight-byte keys;
+// Shift-JIS first and second bytes, a second byte 0x5C among them; 0xFF; and
+// empty names.
+std::string GeneratedName(std::mt19937& random) {
+  static const char* const pieces[] = {"",         "a",        "A",        "Ab",       "abcdefg",
+                                       "ABCDEFGH", "\x83\x5C", "\x95\x5C", "\x81\x40", "\xE0\x9F",
+                                       "\xFC\xFC", "\xFF",     ".",        "0",        "z"};
+  std::string name;
+  for (int count = static_cast<int>(random() % 4); count > 0; --count) {
+    name += pieces[random() % std::size(pieces)];
+  }
+  return name;
+}
+
+// A tree of `size` directories as a walk adds them, deep chains and wide
+// directories both, and the lists a plain stable sort of its upper-cased
+// names and full paths gives.
+struct GeneratedTree {
+  WalkedTree tree{"c:\\"};
+  LoadedIndex walked;  // in the walk's order
+  std::vector<std::string> names;
+  std::vector<std::string> paths;
+};
+
+GeneratedTree MakeTree(int size, unsigned seed) {
+  std::mt19937 random(seed);
+  GeneratedTree made;
+  for (int k = 0; k < size; ++k) {
+    const std::string name = GeneratedName(random);
+    std::uint32_t parent = WalkedTree::kRoot;
+    if (k > 0 && random() % 8 != 0) {
+      parent = static_cast<std::uint32_t>(random() % 2 ? k - 1 : random() % k);
+    }
+    made.tree.Add(parent, name, UpperCase(name));
+  }
+  std::vector<std::size_t> order(made.tree.size());
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    made.walked.names.push_back(made.tree.upper_name(k));
+    made.walked.paths.push_back(made.tree.Path(k));
+    order[k] = k;
+  }
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const std::string_view name_a = made.tree.upper_name(a);
+    const std::string_view name_b = made.tree.upper_name(b);
+    if (name_a != name_b) return name_a < name_b;
+    return made.tree.Path(a) < made.tree.Path(b);
+  });
+  for (const std::size_t k : order) {
+    made.names.emplace_back(made.tree.upper_name(k));
+    made.paths.push_back(made.tree.Path(k));
+  }
+  return made;
+}
+
+void ExpectLists(const LoadedIndex& index, const GeneratedTree& made) {
+  ASSERT_EQ(index.names.size(), made.names.size());
+  ASSERT_EQ(index.paths.size(), made.paths.size());
+  for (std::size_t k = 0; k < made.names.size(); ++k) {
+    ASSERT_EQ(index.names[k], made.names[k]) << k;
+    ASSERT_EQ(index.paths[k], made.paths[k]) << k;
+  }
+  std::string joined;
+  EXPECT_EQ(FileText(index.names, joined), JoinLines(index.names));
+  EXPECT_EQ(FileText(index.paths, joined), JoinLines(index.paths));
+}
+
+// Both sorts, on one thread or several, give what a plain stable sort by
+// name and then path gives.
+TEST(SortWalkedTree, BothSortsAgreeWithAPlainSortOnEveryNumberOfParts) {
+  for (const int size : {0, 1, 2, 3, 6000}) {
+    const GeneratedTree made = MakeTree(size, static_cast<unsigned>(size) + 3);
+    for (const int parts : {1, 2, 3}) {
+      SCOPED_TRACE(testing::Message() << size << " directories, " << parts << " parts");
+      LoadedIndex index;
+      SortWalkedTree(made.tree, index, parts);
+      ExpectLists(index, made);
+      LoadedIndex lists = made.walked;
+      SortLists(lists, parts);
+      ExpectLists(lists, made);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vyr

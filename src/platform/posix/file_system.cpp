@@ -2,28 +2,18 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <vector>
 
+#include "platform/large_pages.h"
 #include "platform/posix/native_path.h"
 
 namespace vyr::platform {
 namespace {
-
-// Fresh memory for a large file costs a page fault and a page clearing for
-// every 4 KiB; large pages cut both to almost nothing.
-void AdviseLargePages(char* data, std::size_t size) {
-  constexpr std::uintptr_t kLarge = 2 << 20;
-  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kLarge - 1) & ~(kLarge - 1);
-  const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(kLarge - 1);
-  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-}
 
 class Descriptor {
  public:
@@ -78,6 +68,7 @@ class PosixFileSystem final : public FileSystem {
     } catch (const std::bad_alloc&) {
       return false;
     }
+    // A large file's pages cost a fault and a clearing each: fewer and larger.
     AdviseLargePages(content.data(), size);
     content.Clear();
     while (content.size() < size) {

@@ -1,0 +1,8 @@
+#include "platform/large_pages.h"
+
+namespace vyr::platform {
+
+// Large pages on Windows take a privilege that the program does not hold.
+void AdviseLargePages(void*, std::size_t) {}
+
+}  // namespace vyr::platform
