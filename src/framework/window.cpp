@@ -8,6 +8,24 @@
 #include "framework/scoped_handles.h"
 
 namespace vyr::framework {
+
+WindowArgs CentredDialogArgs(const char* class_name, std::string title, int client_width,
+                             int client_height, HWND owner) {
+  RECT frame = {0, 0, client_width, client_height};
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
+  WindowArgs args;
+  args.class_name = class_name;
+  args.title = std::move(title);
+  args.style = style;
+  args.ex_style = WS_EX_DLGMODALFRAME;
+  args.owner = owner;
+  args.width = frame.right - frame.left;
+  args.height = frame.bottom - frame.top;
+  args.x = (GetSystemMetrics(SM_CXSCREEN) - args.width) / 2;
+  args.y = (GetSystemMetrics(SM_CYSCREEN) - args.height) / 2;
+  return args;
+}
 namespace {
 
 bool DialogKeys(MSG& msg) {

@@ -26,6 +26,11 @@ struct WindowArgs {
   HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
 };
 
+// A fixed dialog frame with only the close box, centred on the screen,
+// sized so that its client area is `client_width` x `client_height`.
+WindowArgs CentredDialogArgs(const char* class_name, std::string title, int client_width,
+                             int client_height, HWND owner);
+
 // What the closing of a window does once its close query has agreed. A
 // modal window always ends its loop instead, with the result it was closed
 // with.

@@ -16,21 +16,8 @@ constexpr int kPanelId = 201;
 }  // namespace
 
 bool TForm3::Create(HWND owner) {
-  RECT frame = {0, 0, kClientWidth, kClientHeight};
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  framework::WindowArgs args;
-  args.class_name = "TForm3";
-  args.title = "About Vyr";
-  args.style = style;
-  args.ex_style = WS_EX_DLGMODALFRAME;
-  args.owner = owner;
-  args.x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  args.y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  args.width = width;
-  args.height = height;
+  const framework::WindowArgs args =
+      framework::CentredDialogArgs("TForm3", "About Vyr", kClientWidth, kClientHeight, owner);
   if (!Window::Create(args)) return false;
   using framework::CreateControl;
   const HWND me = hwnd();

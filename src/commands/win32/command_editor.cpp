@@ -58,21 +58,9 @@ HWND CreateBrowseButton(HWND parent, int line, int id) {
 }  // namespace
 
 bool TForm7::Create(HWND owner) {
-  RECT frame = {0, 0, kClientWidth, kClientHeight};
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  framework::WindowArgs args;
-  args.class_name = "TForm7";
-  args.title = texts::kEditorCaption;
-  args.style = style;
-  args.ex_style = WS_EX_DLGMODALFRAME;
-  args.owner = owner;
-  args.x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  args.y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  args.width = width;
-  args.height = height;
+  const framework::WindowArgs args =
+      framework::CentredDialogArgs("TForm7", texts::kEditorCaption, kClientWidth, kClientHeight,
+                                   owner);
   if (!Window::Create(args)) return false;
   const HWND me = hwnd();
   CreateLabel(me, texts::kTitleCaption, kTitleLine);
