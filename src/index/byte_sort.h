@@ -82,8 +82,10 @@ inline void OrderByKey(Entry* first, Entry* last, Entry* scratch) {
     if (std::is_sorted(first, last, KeyLess)) return;
     std::size_t starts[10] = {};
     for (const Entry* entry = first; entry != last; ++entry) ++starts[entry->rest];
-    for (std::size_t rest = 0, start = 0; rest < 10; ++rest) start += std::exchange(starts[rest], start);
-    for (const Entry* entry = first; entry != last; ++entry) scratch[starts[entry->rest]++] = *entry;
+    for (std::size_t rest = 0, start = 0; rest < 10; ++rest)
+      start += std::exchange(starts[rest], start);
+    for (const Entry* entry = first; entry != last; ++entry)
+      scratch[starts[entry->rest]++] = *entry;
     std::copy(scratch, scratch + count, first);
     return;
   }
@@ -145,8 +147,8 @@ class ByteSorter {
   // run of two or more equal texts is told to `equal_run(first, last)`.
   // `scratch` is as long.
   template <typename TextOf, typename EqualRun>
-  void Order(Entry* first, Entry* last, Entry* scratch, std::size_t depth,
-             const char* readable_end, const TextOf& text_of, const EqualRun& equal_run) {
+  void Order(Entry* first, Entry* last, Entry* scratch, std::size_t depth, const char* readable_end,
+             const TextOf& text_of, const EqualRun& equal_run) {
     deeper_.clear();
     OrderGroup({first, last, depth}, scratch, equal_run);
     while (!deeper_.empty()) {
@@ -165,6 +167,7 @@ class ByteSorter {
         continue;
       }
       for (Entry* entry = group.first; entry != group.last; ++entry) {
+        if (group.last - entry > kAhead) Prefetch(text_of(entry[kAhead].position), group.depth);
         *entry = EntryOf(text_of(entry->position), group.depth, entry->position, readable_end);
       }
       OrderGroup(group, scratch + (group.first - first), equal_run);
@@ -175,6 +178,14 @@ class ByteSorter {
   // Groups of texts that share a key, up to this many, are ordered by
   // comparing what is left of the texts.
   static constexpr std::ptrdiff_t kCompareMost = 8;
+
+  // The texts of a group are far apart: each is asked for this many entries
+  // before it is read.
+  static constexpr std::ptrdiff_t kAhead = 8;
+
+  static void Prefetch(std::string_view text, std::size_t depth) {
+    if (text.size() > depth) __builtin_prefetch(text.data() + depth);
+  }
 
   struct Group {
     Entry* first;
@@ -210,6 +221,7 @@ class ByteSorter {
     std::size_t shared = model.size() - group.depth;
     bool same_length = true;
     for (const Entry* entry = group.first + 1; entry != group.last && shared != 0; ++entry) {
+      if (group.last - entry > kAhead) Prefetch(text_of(entry[kAhead].position), group.depth);
       const std::string_view text = text_of(entry->position);
       if (text.size() <= group.depth) return 0;
       same_length = same_length && text.size() == model.size();

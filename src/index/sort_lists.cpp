@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "index/byte_sort.h"
 #include "index/fresh_memory.h"
+#include "index/path_order.h"
 #include "index/run_parts.h"
 #include "index/text_order.h"
 
@@ -97,8 +100,7 @@ std::vector<std::size_t> RunChunkStarts(const std::vector<OrderRun>& runs, std::
   std::size_t run = 0;
   std::size_t done = 0;
   for (std::size_t chunk = 1; chunk < chunks; ++chunk) {
-    const std::size_t share =
-        PartStart(total, static_cast<int>(chunk), static_cast<int>(chunks));
+    const std::size_t share = PartStart(total, static_cast<int>(chunk), static_cast<int>(chunks));
     for (; run < runs.size() && done < share; ++run) done += runs[run].end - runs[run].first;
     starts[chunk] = run;
   }
@@ -109,7 +111,9 @@ std::vector<std::size_t> RunChunkStarts(const std::vector<OrderRun>& runs, std::
 // this many for each part.
 constexpr std::size_t kTreeChunksPerPart = 8;
 
-std::size_t TreeChunks(int parts) { return kTreeChunksPerPart * static_cast<std::size_t>(parts); }
+std::size_t TreeChunks(int parts) {
+  return kTreeChunksPerPart * static_cast<std::size_t>(parts);
+}
 
 // The length of the path of directory k, added up from the names above it.
 std::uint64_t PathLengthUpward(const WalkedTree& tree, std::uint32_t k) {
@@ -133,8 +137,8 @@ std::vector<std::uint32_t> PathLengths(const WalkedTree& tree, int parts) {
     for (std::size_t k = first; k < end; ++k) {
       const std::uint32_t parent = tree.parent(k);
       const std::uint64_t above = parent == WalkedTree::kRoot ? tree.root().size()
-                                  : parent >= first ? std::uint64_t{lengths[parent]} + 1
-                                                    : PathLengthUpward(tree, parent) + 1;
+                                  : parent >= first           ? std::uint64_t{lengths[parent]} + 1
+                                                              : PathLengthUpward(tree, parent) + 1;
       const std::uint64_t length = above + tree.name(k).size();
       if (length > UINT32_MAX) throw std::length_error("path over 4 GiB");
       lengths[k] = static_cast<std::uint32_t>(length);
@@ -177,7 +181,8 @@ void WritePaths(const WalkedTree& tree, const std::vector<std::uint32_t>& place,
       const std::size_t ahead = k + kAhead;
       __builtin_prefetch(data + offsets[place[ahead]], 1);
       const std::uint32_t ahead_parent = tree.parent(ahead);
-      if (ahead_parent != WalkedTree::kRoot) __builtin_prefetch(data + offsets[place[ahead_parent]]);
+      if (ahead_parent != WalkedTree::kRoot)
+        __builtin_prefetch(data + offsets[place[ahead_parent]]);
     }
     char* out = data + offsets[place[k]];
     const std::uint32_t parent = tree.parent(k);
@@ -224,8 +229,8 @@ class RunOrder {
     for (std::uint32_t k = run.first; k < run.end; ++k) {
       entries_[k - run.first] = byte_sort::EntryOf(path_at(k), depth, k, run_end);
     }
-    sorter_.Order(entries_.data(), entries_.data() + size, scratch_.data(), depth, run_end,
-                  path_at, [](const Entry*, const Entry*) {});
+    sorter_.Order(entries_.data(), entries_.data() + size, scratch_.data(), depth, run_end, path_at,
+                  [](const Entry*, const Entry*) {});
     Move(run);
   }
 
@@ -281,9 +286,8 @@ void OrderRunsByPath(Lines& paths, const std::vector<OrderRun>& runs, std::size_
 
 // Every path of the tree in `order`, into `bytes`, made for them, the runs
 // of equal names in order of path. `place` holds each path's length.
-StringList PathsInOrder(const WalkedTree& tree, std::vector<std::uint32_t> place,
-                        ByteBuffer bytes, Order order, const std::vector<OrderRun>& runs,
-                        int parts) {
+StringList PathsInOrder(const WalkedTree& tree, std::vector<std::uint32_t> place, ByteBuffer bytes,
+                        Order order, const std::vector<OrderRun>& runs, int parts) {
   // The lengths become each directory's place in the order as they are read.
   Lines paths;
   paths.offsets = LineOffsets(order, parts, [&](std::size_t k, std::uint32_t position) {
@@ -330,11 +334,21 @@ void SortWalkedTree(WalkedTree tree, LoadedIndex& index, int parts) {
   if (path_bytes > UINT32_MAX) throw std::length_error("path list over 4 GiB");
   ByteBuffer bytes;
   FreshBytes(bytes, path_bytes);
-  TextOrder sorted = OrderTexts(tree.upper_names(), parts, {bytes.data(), bytes.size()});
+  const std::span<char> room(bytes.data(), bytes.size());
+  // Names taken in the order of their paths stay in it where they are equal;
+  // where the tree cannot tell that order, the runs of equal names are put in
+  // order of path once the paths are written.
+  std::optional<Order> by_path = FindPathOrder(tree, parts, room);
+  TextOrder sorted = OrderTexts(
+      tree.upper_names(), parts, room,
+      by_path ? std::span<const std::uint32_t>(*by_path) : std::span<const std::uint32_t>());
+  const bool runs_in_order = by_path.has_value();
+  by_path.reset();
   index.names.swap(sorted.lines);
   tree.ReleaseUpperNames();
-  index.paths = PathsInOrder(tree, std::move(lengths), std::move(bytes),
-                             std::move(sorted.positions), sorted.equal_runs, parts);
+  index.paths =
+      PathsInOrder(tree, std::move(lengths), std::move(bytes), std::move(sorted.positions),
+                   runs_in_order ? std::vector<OrderRun>() : sorted.equal_runs, parts);
 }
 
 }  // namespace vyr

@@ -102,8 +102,17 @@ void WriteLines(const StringList& texts, const Entry* sorted, std::size_t first,
   const char* const texts_end = texts.Bytes().data() + texts.Bytes().size();
   char* const lines_end = out + out_end;
   auto run = runs.begin();
+  // The texts read are far apart: each asked for well before it is copied.
+  constexpr std::size_t kAhead = 8;
+  auto run_ahead = runs.begin();
   std::size_t previous = at;
   for (std::size_t k = first; k < end; ++k) {
+    if (const std::size_t ahead = k + kAhead; ahead < end) {
+      while (run_ahead != runs.end() && run_ahead->end <= ahead) ++run_ahead;
+      if (run_ahead == runs.end() || run_ahead->first >= ahead) {
+        __builtin_prefetch(texts[sorted[ahead].position].data());
+      }
+    }
     const std::uint32_t position = sorted[k].position;
     order.positions[k] = position;
     while (run != runs.end() && run->end <= k) ++run;
@@ -124,9 +133,12 @@ void WriteLines(const StringList& texts, const Entry* sorted, std::size_t first,
 
 }  // namespace
 
-TextOrder OrderTexts(const StringList& texts, int parts, std::span<char> room) {
+TextOrder OrderTexts(const StringList& texts, int parts, std::span<char> room,
+                     std::span<const std::uint32_t> taken_in) {
   const std::size_t size = texts.size();
   if (size >= UINT32_MAX) throw std::length_error("too many texts to order");
+  if (!taken_in.empty() && taken_in.size() != size)
+    throw std::invalid_argument("order of another size");
   parts = std::max(parts, 1);
   TextOrder order;
   order.lines.Adopt(ByteBuffer(), {0}, kLineEnd);
@@ -150,8 +162,9 @@ TextOrder OrderTexts(const StringList& texts, int parts, std::span<char> room) {
   RunParts(parts, [&](int part) {
     SliceCounts& slice = slices[static_cast<std::size_t>(part)];
     for (std::size_t k = PartStart(size, part, parts); k < PartStart(size, part + 1, parts); ++k) {
-      const std::string_view text = texts[k];
-      entries[k] = byte_sort::EntryOf(text, 0, static_cast<std::uint32_t>(k), readable_end);
+      const auto position = taken_in.empty() ? static_cast<std::uint32_t>(k) : taken_in[k];
+      const std::string_view text = texts[position];
+      entries[k] = byte_sort::EntryOf(text, 0, position, readable_end);
       ++slice.entries[BucketOf(entries[k])];
       slice.bytes[BucketOf(entries[k])] += text.size() + kLineEnd.size();
     }
@@ -177,8 +190,8 @@ TextOrder OrderTexts(const StringList& texts, int parts, std::span<char> room) {
     std::vector<OrderRun>& chunk_runs = runs[chunk];
     const auto text_of = [&](std::uint32_t position) { return texts[position]; };
     const auto equal_run = [&](const Entry* first, const Entry* end) {
-      chunk_runs.push_back({static_cast<std::uint32_t>(first - sorted),
-                            static_cast<std::uint32_t>(end - sorted)});
+      chunk_runs.push_back(
+          {static_cast<std::uint32_t>(first - sorted), static_cast<std::uint32_t>(end - sorted)});
     };
     const std::size_t first_bucket = buckets.chunk_starts[chunk];
     const std::size_t end_bucket = buckets.chunk_starts[chunk + 1];
@@ -186,9 +199,8 @@ TextOrder OrderTexts(const StringList& texts, int parts, std::span<char> room) {
       const std::size_t first = buckets.starts[bucket];
       const std::size_t end = buckets.starts[bucket + 1];
       if (end - first < 2) continue;
-      sorters[static_cast<std::size_t>(part)].Order(sorted + first, sorted + end,
-                                                    entries + first, 0, readable_end,
-                                                    text_of, equal_run);
+      sorters[static_cast<std::size_t>(part)].Order(sorted + first, sorted + end, entries + first,
+                                                    0, readable_end, text_of, equal_run);
     }
     std::sort(chunk_runs.begin(), chunk_runs.end(),
               [](const OrderRun& a, const OrderRun& b) { return a.first < b.first; });

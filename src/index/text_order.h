@@ -22,10 +22,12 @@ struct TextOrder {
   StringList lines;                      // the texts in order, each ended by CR LF
 };
 
-// Orders the texts by unsigned bytes, a proper beginning first, and equal
-// texts by position, on `parts` threads. `room` is memory that the caller
-// writes over afterwards: where it is large enough, the order's own work is
-// done there, so that those pages are made once.
-TextOrder OrderTexts(const StringList& texts, int parts, std::span<char> room = {});
+// Orders the texts by unsigned bytes, a proper beginning first, on `parts`
+// threads. Equal texts keep the order they are taken in: that of `taken_in`,
+// which holds every position once, or else of their positions. `room` is
+// memory that the caller writes over afterwards: where it is large enough,
+// the order's own work is done there, so that those pages are made once.
+TextOrder OrderTexts(const StringList& texts, int parts, std::span<char> room = {},
+                     std::span<const std::uint32_t> taken_in = {});
 
 }  // namespace vyr

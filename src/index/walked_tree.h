@@ -33,6 +33,7 @@ class WalkedTree {
   std::string_view name(std::size_t k) const { return names_[k]; }
   std::string_view upper_name(std::size_t k) const { return upper_names_[k]; }
   std::uint32_t parent(std::size_t k) const { return parents_[k]; }
+  const StringList& names() const { return names_; }
   const StringList& upper_names() const { return upper_names_; }
 
   // The full path of directory k, without a trailing "\".

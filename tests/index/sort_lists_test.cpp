@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
+#include <utility>
 
 #include "index/index_lines.h"
+#include "index/path_order.h"
 #include "platform/upper_case.h"
 
 namespace vyr {
@@ -27,18 +30,18 @@ std::vector<std::string> Names(const LoadedIndex& index) {
 }
 
 TEST(SortLists, UnsignedBytesAndAProperBeginningFirst) {
-  LoadedIndex index = IndexOf({"ABD", "\x83\x5C", "ABC", "", "ABCDEFGHIJ", "ABCDEFGHI", "Z",
-                               "ABCDEFGH", "\xB1", "AB"});
+  LoadedIndex index = IndexOf(
+      {"ABD", "\x83\x5C", "ABC", "", "ABCDEFGHIJ", "ABCDEFGHI", "Z", "ABCDEFGH", "\xB1", "AB"});
   SortLists(index);
-  const std::vector<std::string> expected = {"", "AB", "ABC", "ABCDEFGH", "ABCDEFGHI",
-                                             "ABCDEFGHIJ", "ABD", "Z", "\x83\x5C", "\xB1"};
+  const std::vector<std::string> expected = {"",           "AB",  "ABC", "ABCDEFGH", "ABCDEFGHI",
+                                             "ABCDEFGHIJ", "ABD", "Z",   "\x83\x5C", "\xB1"};
   EXPECT_EQ(Names(index), expected);
 }
 
 TEST(SortLists, PathsMoveWithTheirNamesAndEqualNamesGoByPath) {
   LoadedIndex index;
-  for (auto [name, path] : {std::pair{"B", "c:\\z\\b"}, {"A", "c:\\y\\a"}, {"B", "c:\\b"},
-                            {"A", "c:\\a"}}) {
+  for (auto [name, path] :
+       {std::pair{"B", "c:\\z\\b"}, {"A", "c:\\y\\a"}, {"B", "c:\\b"}, {"A", "c:\\a"}}) {
     index.names.push_back(name);
     index.paths.push_back(path);
   }
@@ -92,8 +95,9 @@ TEST(SortWalkedTree, GivesTheListsThatSortingTheWalkedEntriesGives) {
       std::string name(1 + random() % 3, 'a');
       for (char& c : name) c = "aAb"[random() % 3];
       if (random() % 9 == 0) name = "\x83\x5C" + name;  // a second byte that is "\"
-      const std::uint32_t parent =
-          k == 0 || random() % 6 == 0 ? WalkedTree::kRoot : static_cast<std::uint32_t>(random() % k);
+      const std::uint32_t parent = k == 0 || random() % 6 == 0
+                                       ? WalkedTree::kRoot
+                                       : static_cast<std::uint32_t>(random() % k);
       tree.Add(parent, name, UpperCase(name));
     }
     LoadedIndex walked;
@@ -141,14 +145,21 @@ struct GeneratedTree {
   std::vector<std::string> paths;
 };
 
-GeneratedTree MakeTree(int size, unsigned seed) {
+// On a drive, the names in one directory differ in more than case: there
+// the tree tells the order of the paths by itself.
+GeneratedTree MakeTree(int size, unsigned seed, bool drive_names = false) {
   std::mt19937 random(seed);
   GeneratedTree made;
+  std::set<std::pair<std::uint32_t, std::string>> taken;
   for (int k = 0; k < size; ++k) {
-    const std::string name = GeneratedName(random);
+    std::string name = GeneratedName(random);
     std::uint32_t parent = WalkedTree::kRoot;
     if (k > 0 && random() % 8 != 0) {
       parent = static_cast<std::uint32_t>(random() % 2 ? k - 1 : random() % k);
+    }
+    if (drive_names && !taken.insert({parent, UpperCase(name)}).second) {
+      name += std::to_string(k);  // a name that begins with another's
+      taken.insert({parent, UpperCase(name)});
     }
     made.tree.Add(parent, name, UpperCase(name));
   }
@@ -186,18 +197,21 @@ void ExpectLists(const LoadedIndex& index, const GeneratedTree& made) {
 // Both sorts, on one thread or several, give what a plain stable sort by
 // name and then path gives.
 TEST(SortWalkedTree, BothSortsAgreeWithAPlainSortOnEveryNumberOfParts) {
-  for (const int size : {0, 1, 2, 3, 6000}) {
-    const GeneratedTree made = MakeTree(size, static_cast<unsigned>(size) + 3);
-    for (const int parts : {1, 2, 3}) {
-      SCOPED_TRACE(testing::Message() << size << " directories, " << parts << " parts");
-      LoadedIndex index;
-      SortWalkedTree(made.tree, index, parts);
-      ExpectLists(index, made);
-      LoadedIndex lists = made.walked;
-      SortLists(lists, parts);
-      ExpectLists(lists, made);
+  for (const bool drive_names : {false, true})
+    for (const int size : {0, 1, 2, 3, 6000}) {
+      const GeneratedTree made = MakeTree(size, static_cast<unsigned>(size) + 3, drive_names);
+      if (drive_names) ASSERT_TRUE(FindPathOrder(made.tree, 1).has_value());
+      for (const int parts : {1, 2, 3}) {
+        SCOPED_TRACE(testing::Message() << size << " directories, " << parts << " parts"
+                                        << (drive_names ? ", a drive's names" : ""));
+        LoadedIndex index;
+        SortWalkedTree(made.tree, index, parts);
+        ExpectLists(index, made);
+        LoadedIndex lists = made.walked;
+        SortLists(lists, parts);
+        ExpectLists(lists, made);
+      }
     }
-  }
 }
 
 }  // namespace
