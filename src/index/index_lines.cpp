@@ -1,5 +1,6 @@
 #include "index/index_lines.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -217,6 +218,12 @@ StringList LineReader::Finish(ByteBuffer&& content) {
   return lines;
 }
 
+void FollowingLineReader::Starting(void* room, std::size_t size) {
+  const std::lock_guard lock(mutex_);
+  room_ = static_cast<char*>(room);
+  size_ = size;
+}
+
 void FollowingLineReader::Arrived(const char* content, std::size_t end) {
   {
     const std::lock_guard lock(mutex_);
@@ -234,14 +241,42 @@ void FollowingLineReader::ReadEnded() {
   changed_.notify_one();
 }
 
+bool FollowingLineReader::MakePagesAhead(std::size_t& made) {
+  // A large page's worth at a time, a little ahead of the read.
+  constexpr std::size_t kStep = 2 << 20;
+  char* room = nullptr;
+  std::size_t from = 0;
+  std::size_t to = 0;
+  {
+    const std::lock_guard lock(mutex_);
+    if (room_ == nullptr || ended_) return false;
+    from = std::max(made, end_ + kStep);
+    to = std::min(from + kStep, size_);
+    room = room_;
+  }
+  if (from >= to || !platform::MakePages(room + from, to - from)) return false;
+  made = to;
+  return true;
+}
+
 void FollowingLineReader::Follow(std::size_t expected_lines) {
   reader_.Expect(expected_lines);
   std::size_t seen = 0;
+  // The fresh pages of the file's room each cost a fault and a clearing:
+  // while there are no new lines to find, this thread makes the next ones,
+  // which the read then only fills.
+  std::size_t made = 0;
+  bool making = true;
   while (true) {
     const char* content = nullptr;
     std::size_t end = 0;
     {
       std::unique_lock lock(mutex_);
+      if (making && end_ == seen && !ended_) {
+        lock.unlock();
+        making = MakePagesAhead(made);
+        continue;
+      }
       changed_.wait(lock, [&] { return end_ > seen || ended_; });
       if (end_ == seen) return;  // ended, and all of it seen
       content = content_;

@@ -71,6 +71,7 @@ class LineReader final : public platform::ReadObserver {
 // it arrives and returns once the read has ended.
 class FollowingLineReader final : public platform::ReadObserver {
  public:
+  void Starting(void* room, std::size_t size) override;
   void Arrived(const char* content, std::size_t end) override;
   void ReadEnded();
   // `expected_lines`: about how many lines the file holds, if known.
@@ -81,8 +82,13 @@ class FollowingLineReader final : public platform::ReadObserver {
   StringList Finish(ByteBuffer&& content) { return reader_.Finish(std::move(content)); }
 
  private:
+  // Makes the next pages the read will fill, if the read is not past them.
+  bool MakePagesAhead(std::size_t& made);
+
   std::mutex mutex_;
   std::condition_variable changed_;
+  char* room_ = nullptr;
+  std::size_t size_ = 0;
   const char* content_ = nullptr;
   std::size_t end_ = 0;
   bool ended_ = false;

@@ -26,6 +26,9 @@ inline constexpr std::size_t kReadRoomPastEnd = 16;
 class ReadObserver {
  public:
   virtual ~ReadObserver() = default;
+  // Room for the whole file, `size` bytes, has been made at `room`, before
+  // anything is read into it.
+  virtual void Starting(void* /*room*/, std::size_t /*size*/) {}
   // content[0 .. end) has been read; earlier calls saw a shorter part of it,
   // at the same place: room for the whole file is made before the first
   // piece, so that another thread may look at what has arrived.

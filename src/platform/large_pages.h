@@ -10,4 +10,9 @@ namespace vyr::platform {
 // 4 KiB. Call it before the block is first written; nothing else changes.
 void AdviseLargePages(void* data, std::size_t size);
 
+// Makes the block's pages now, ready to be written, leaving whatever they
+// hold as it is, so that a write to them later costs no fault; false where
+// the system cannot. Another thread may be writing to the block meanwhile.
+bool MakePages(void* data, std::size_t size);
+
 }  // namespace vyr::platform

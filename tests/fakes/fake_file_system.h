@@ -24,6 +24,7 @@ class FakeFileSystem final : public platform::FileSystem {
     if (it == files.end() || unreadable.count(path)) return false;
     content.Clear();
     content.Reserve(it->second.size() + platform::kReadRoomPastEnd);  // as the platform does
+    if (observer) observer->Starting(content.data(), it->second.size());
     for (std::size_t at = 0; at < it->second.size(); at += piece_size) {
       content.Append(std::string_view(it->second).substr(at, piece_size));
       if (observer) observer->Arrived(content.data(), content.size());

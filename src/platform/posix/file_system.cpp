@@ -71,6 +71,7 @@ class PosixFileSystem final : public FileSystem {
     // A large file's pages cost a fault and a clearing each: fewer and larger.
     AdviseLargePages(content.data(), size);
     content.Clear();
+    if (observer) observer->Starting(content.data(), size);
     while (content.size() < size) {
       const std::size_t done = content.size();
       const ssize_t got =

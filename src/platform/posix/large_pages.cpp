@@ -14,4 +14,12 @@ void AdviseLargePages(void* data, std::size_t size) {
   if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 }
 
+bool MakePages(void* data, std::size_t size) {
+  constexpr std::uintptr_t kPage = 4096;
+  const auto start = reinterpret_cast<std::uintptr_t>(data) & ~(kPage - 1);
+  const auto end = reinterpret_cast<std::uintptr_t>(data) + size;
+  if (end <= start) return true;
+  return madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE) == 0;
+}
+
 }  // namespace vyr::platform

@@ -46,6 +46,7 @@ class Win32FileSystem final : public FileSystem {
       return false;
     }
     content.Clear();
+    if (observer) observer->Starting(content.data(), size);
     while (content.size() < size) {
       const std::size_t done = content.size();
       const auto piece = static_cast<DWORD>(std::min(kReadPieceSize, size - done));
