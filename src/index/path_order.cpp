@@ -1,8 +1,9 @@
 #include "index/path_order.h"
 
+#include <algorithm>
 #include <atomic>
+#include <climits>
 #include <cstddef>
-#include <memory>
 #include <string_view>
 
 #include "index/byte_sort.h"
@@ -48,55 +49,6 @@ Children ChildrenOf(const WalkedTree& tree) {
   return children;
 }
 
-// Puts each directory's children in order of name, on `parts` threads.
-// False where two children of one directory have the same name.
-bool OrderByName(const WalkedTree& tree, Children& children, int parts, std::span<char> room) {
-  const std::size_t size = tree.size();
-  const char* const readable_end = tree.names().Bytes().data() + tree.names().Bytes().size();
-  // Two entries for each directory: the children's, and room for their order.
-  std::unique_ptr<Entry[]> own_room;
-  Entry* entries = nullptr;
-  if (room.size() / sizeof(Entry) / 2 >= size &&
-      reinterpret_cast<std::uintptr_t>(room.data()) % alignof(Entry) == 0) {
-    entries = reinterpret_cast<Entry*>(room.data());
-    std::uninitialized_default_construct_n(entries, 2 * size);  // nothing to do but begin them
-  } else {
-    own_room = FreshArray<Entry>(2 * size);
-    entries = own_room.get();
-  }
-  Entry* const scratch = entries + size;
-  const auto name_of = [&](std::uint32_t k) { return tree.name(k); };
-
-  constexpr std::size_t kChunksPerPart = 16;
-  const std::size_t chunks = kChunksPerPart * static_cast<std::size_t>(parts);
-  const std::size_t holders = size + 1;
-  std::atomic<bool> same_names{false};
-  constexpr std::uint32_t kAhead = 8;
-  std::vector<byte_sort::ByteSorter> sorters(static_cast<std::size_t>(parts));
-  RunChunks(parts, chunks, [&](int part, std::size_t chunk) {
-    bool same = false;
-    const auto equal_run = [&](const Entry*, const Entry*) { same = true; };
-    for (std::size_t holder = PartStart(holders, static_cast<int>(chunk), static_cast<int>(chunks));
-         holder < PartStart(holders, static_cast<int>(chunk + 1), static_cast<int>(chunks));
-         ++holder) {
-      const std::uint32_t first = children.starts[holder];
-      const std::uint32_t end = children.starts[holder + 1];
-      if (end - first < 2) continue;
-      for (std::uint32_t k = first; k < end; ++k) {
-        // The children of one directory may be far apart in the walk.
-        if (k + kAhead < end) __builtin_prefetch(tree.name(children.ids[k + kAhead]).data());
-        const std::uint32_t child = children.ids[k];
-        entries[k] = byte_sort::EntryOf(tree.name(child), 0, child, readable_end);
-      }
-      sorters[static_cast<std::size_t>(part)].Order(entries + first, entries + end, scratch + first,
-                                                    0, readable_end, name_of, equal_run);
-      for (std::uint32_t k = first; k < end; ++k) children.ids[k] = entries[k].position;
-    }
-    if (same) same_names = true;
-  });
-  return !same_names;
-}
-
 // Whether the paths below the child named `earlier` come before the path of
 // its later sibling named `later`: the former go on with "\" where the
 // latter goes on with its own bytes.
@@ -111,55 +63,165 @@ Below BelowBefore(std::string_view earlier, std::string_view later) {
   return next > '\\' ? Below::kBefore : Below::kAfter;
 }
 
-// The tree walked with each directory's children in order of name. A child's
-// own path comes where its name does; the paths below it, which go on with
-// "\", wait until the next sibling's name is greater, and those that wait
-// are always names that begin one another, the longest first out.
-std::optional<std::vector<std::uint32_t>> WalkInOrder(const WalkedTree& tree,
-                                                      const Children& children) {
+// The tree walked with each directory's children in order of name, put so
+// as each directory is entered. A child's own path comes where its name
+// does; the paths below it, which go on with "\", wait until the next
+// sibling's name is greater, and those that wait are always names that
+// begin one another, the longest first out.
+class OrderedWalk {
+ public:
+  OrderedWalk(const WalkedTree& tree, Children& children)
+      : tree_(tree),
+        children_(children),
+        readable_end_(tree.names().Bytes().data() + tree.names().Bytes().size()) {}
+
+  // Walks the paths below `top` (tree.size() for the root), telling
+  // `sink.Own(directory)` each directory's own path in order. Below
+  // `depth_left` levels, the paths below a directory are told at once as
+  // `sink.Below(directory)` instead, for another walk. False where the names
+  // keep the tree from telling the order.
+  template <typename Sink>
+  bool Walk(std::size_t top, int depth_left, Sink& sink) {
+    entered_.clear();
+    waiting_.clear();
+    if (!Enter(top, depth_left)) return false;
+    while (!entered_.empty()) {
+      Directory& directory = entered_.back();
+      if (waiting_.size() > directory.waiting_before) {
+        const std::uint32_t child = waiting_.back();
+        Below below = Below::kBefore;
+        if (directory.next != directory.end) {
+          below = BelowBefore(tree_.name(child), tree_.name(children_.ids[directory.next]));
+        }
+        if (below == Below::kTangled) return false;
+        if (below == Below::kBefore) {
+          waiting_.pop_back();
+          if (directory.depth_left == 0) {
+            sink.Below(child);
+          } else if (!Enter(child, directory.depth_left - 1)) {
+            return false;
+          }
+          continue;
+        }
+      }
+      if (directory.next == directory.end) {
+        entered_.pop_back();
+        continue;
+      }
+      const std::uint32_t child = children_.ids[directory.next++];
+      sink.Own(child);
+      if (children_.Any(child)) waiting_.push_back(child);
+    }
+    return true;
+  }
+
+ private:
   struct Directory {
     std::uint32_t next;  // the next child whose own path is due
     std::uint32_t end;
     std::size_t waiting_before;  // what waited before this directory was entered
+    int depth_left;
   };
+
+  bool Enter(std::size_t directory, int depth_left) {
+    const std::uint32_t first = children_.starts[directory];
+    const std::uint32_t end = children_.starts[directory + 1];
+    if (!OrderByName(first, end)) return false;
+    entered_.push_back({first, end, waiting_.size(), depth_left});
+    return true;
+  }
+
+  // Puts children first .. end - 1 in order of name; false where two have
+  // the same name.
+  bool OrderByName(std::uint32_t first, std::uint32_t end) {
+    const std::size_t size = end - first;
+    if (size < 2) return true;
+    entries_.resize(2 * size);
+    for (std::size_t k = 0; k < size; ++k) {
+      const std::uint32_t child = children_.ids[first + k];
+      entries_[k] = byte_sort::EntryOf(tree_.name(child), 0, child, readable_end_);
+    }
+    bool same = false;
+    sorter_.Order(
+        entries_.data(), entries_.data() + size, entries_.data() + size, 0, readable_end_,
+        [&](std::uint32_t k) { return tree_.name(k); },
+        [&](const Entry*, const Entry*) { same = true; });
+    for (std::size_t k = 0; k < size; ++k) children_.ids[first + k] = entries_[k].position;
+    return !same;
+  }
+
+  const WalkedTree& tree_;
+  Children& children_;
+  const char* readable_end_;
+  byte_sort::ByteSorter sorter_;
+  std::vector<Entry> entries_;
+  std::vector<Directory> entered_;
+  std::vector<std::uint32_t> waiting_;  // children whose paths below are not yet due
+};
+
+// The order is walked in pieces: the first levels on one thread, which
+// leaves the paths below each directory this many levels down to be walked
+// as a piece of its own, the pieces taken by the parts in turn.
+constexpr int kFirstLevels = 2;
+
+// A directory's own path, or all those below it.
+struct Piece {
+  std::uint32_t directory;
+  bool below;
+};
+
+struct PieceSink {
+  std::vector<Piece>& pieces;
+  void Own(std::uint32_t directory) { pieces.push_back({directory, false}); }
+  void Below(std::uint32_t directory) { pieces.push_back({directory, true}); }
+};
+
+struct OrderSink {
+  std::vector<std::uint32_t>& order;
+  void Own(std::uint32_t directory) { order.push_back(directory); }
+  void Below(std::uint32_t) {}  // not told: there is no level left
+};
+
+std::optional<std::vector<std::uint32_t>> WalkInPieces(const WalkedTree& tree, Children& children,
+                                                       int parts) {
+  std::vector<Piece> pieces;
+  PieceSink first_levels{pieces};
+  if (!OrderedWalk(tree, children).Walk(tree.size(), kFirstLevels, first_levels)) {
+    return std::nullopt;
+  }
+  std::vector<std::size_t> below;  // the pieces of paths below a directory
+  for (std::size_t k = 0; k < pieces.size(); ++k) {
+    if (pieces[k].below) below.push_back(k);
+  }
+  std::vector<std::vector<std::uint32_t>> walked(below.size());
+  std::vector<OrderedWalk> walks(static_cast<std::size_t>(parts), OrderedWalk(tree, children));
+  std::atomic<bool> tangled{false};
+  RunChunks(parts, below.size(), [&](int part, std::size_t piece) {
+    OrderSink sink{walked[piece]};
+    const std::uint32_t directory = pieces[below[piece]].directory;
+    if (!walks[static_cast<std::size_t>(part)].Walk(directory, INT_MAX, sink)) tangled = true;
+  });
+  if (tangled) return std::nullopt;
+
   std::vector<std::uint32_t> order = FreshVector<std::uint32_t>(tree.size());
   std::size_t at = 0;
-  std::vector<Directory> entered;
-  std::vector<std::uint32_t> waiting;  // children whose paths below are not yet due
-  entered.push_back({children.starts[tree.size()], children.starts[tree.size() + 1], 0});
-  while (!entered.empty()) {
-    Directory& directory = entered.back();
-    if (waiting.size() > directory.waiting_before) {
-      const std::uint32_t child = waiting.back();
-      Below below = Below::kBefore;
-      if (directory.next != directory.end) {
-        below = BelowBefore(tree.name(child), tree.name(children.ids[directory.next]));
-      }
-      if (below == Below::kTangled) return std::nullopt;
-      if (below == Below::kBefore) {
-        waiting.pop_back();
-        entered.push_back({children.starts[child], children.starts[child + 1], waiting.size()});
-        continue;
-      }
-    }
-    if (directory.next == directory.end) {
-      entered.pop_back();
+  for (std::size_t k = 0, next_below = 0; k < pieces.size(); ++k) {
+    if (!pieces[k].below) {
+      order[at++] = pieces[k].directory;
       continue;
     }
-    const std::uint32_t child = children.ids[directory.next++];
-    order[at++] = child;
-    if (children.Any(child)) waiting.push_back(child);
+    const std::vector<std::uint32_t>& piece = walked[next_below++];
+    std::copy(piece.begin(), piece.end(), order.begin() + static_cast<std::ptrdiff_t>(at));
+    at += piece.size();
   }
   return order;
 }
 
 }  // namespace
 
-std::optional<std::vector<std::uint32_t>> FindPathOrder(const WalkedTree& tree, int parts,
-                                                        std::span<char> room) {
+std::optional<std::vector<std::uint32_t>> FindPathOrder(const WalkedTree& tree, int parts) {
   Children children = ChildrenOf(tree);
-  if (!OrderByName(tree, children, std::max(parts, 1), room)) return std::nullopt;
-  return WalkInOrder(tree, children);
+  return WalkInPieces(tree, children, std::max(parts, 1));
 }
 
 }  // namespace vyr

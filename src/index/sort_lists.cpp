@@ -338,7 +338,7 @@ void SortWalkedTree(WalkedTree tree, LoadedIndex& index, int parts) {
   // Names taken in the order of their paths stay in it where they are equal;
   // where the tree cannot tell that order, the runs of equal names are put in
   // order of path once the paths are written.
-  std::optional<Order> by_path = FindPathOrder(tree, parts, room);
+  std::optional<Order> by_path = FindPathOrder(tree, parts);
   TextOrder sorted = OrderTexts(
       tree.upper_names(), parts, room,
       by_path ? std::span<const std::uint32_t>(*by_path) : std::span<const std::uint32_t>());

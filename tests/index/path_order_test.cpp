@@ -92,6 +92,7 @@ TEST(FindPathOrder, NoneWhereTheNamesInterleaveThePaths) {
       {{-1, "a"}, {-1, "a"}},
       {{-1, "x"}, {0, "a"}, {0, "a"}},
       {{-1, "a"}, {0, "b"}, {-1, "a\\c"}},
+      {{-1, "x"}, {0, "y"}, {1, "z"}, {2, "a"}, {3, "b"}, {2, "a\\c"}},  // far down
   };
   for (const auto& directories : trees) {
     EXPECT_FALSE(FindPathOrder(TreeOf(directories), 1).has_value()) << directories.size();

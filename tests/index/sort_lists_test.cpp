@@ -200,7 +200,9 @@ TEST(SortWalkedTree, BothSortsAgreeWithAPlainSortOnEveryNumberOfParts) {
   for (const bool drive_names : {false, true})
     for (const int size : {0, 1, 2, 3, 6000}) {
       const GeneratedTree made = MakeTree(size, static_cast<unsigned>(size) + 3, drive_names);
-      if (drive_names) ASSERT_TRUE(FindPathOrder(made.tree, 1).has_value());
+      if (drive_names) {
+        ASSERT_TRUE(FindPathOrder(made.tree, 1).has_value());
+      }
       for (const int parts : {1, 2, 3}) {
         SCOPED_TRACE(testing::Message() << size << " directories, " << parts << " parts"
                                         << (drive_names ? ", a drive's names" : ""));
