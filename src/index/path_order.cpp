@@ -137,7 +137,11 @@ class OrderedWalk {
     const std::size_t size = end - first;
     if (size < 2) return true;
     entries_.resize(2 * size);
+    // The children of one directory may be far apart in the walk.
+    constexpr std::size_t kAhead = 4;
     for (std::size_t k = 0; k < size; ++k) {
+      if (k + kAhead < size)
+        __builtin_prefetch(tree_.name(children_.ids[first + k + kAhead]).data());
       const std::uint32_t child = children_.ids[first + k];
       entries_[k] = byte_sort::EntryOf(tree_.name(child), 0, child, readable_end_);
     }
@@ -176,52 +180,69 @@ struct PieceSink {
   void Below(std::uint32_t directory) { pieces.push_back({directory, true}); }
 };
 
+// Writes each directory's own path in order from `at` on.
 struct OrderSink {
-  std::vector<std::uint32_t>& order;
-  void Own(std::uint32_t directory) { order.push_back(directory); }
+  std::uint32_t* at;
+  void Own(std::uint32_t directory) { *at++ = directory; }
   void Below(std::uint32_t) {}  // not told: there is no level left
 };
 
+// How many directories each directory has below it, added up from the
+// last: a parent comes before its children.
+std::vector<std::uint32_t> CountsBelow(const WalkedTree& tree) {
+  std::vector<std::uint32_t> counts = FreshVector<std::uint32_t>(tree.size());
+  for (std::size_t k = tree.size(); k-- > 0;) {
+    const std::uint32_t parent = tree.parent(k);
+    if (parent != WalkedTree::kRoot) counts[parent] += counts[k] + 1;
+  }
+  return counts;
+}
+
 std::optional<std::vector<std::uint32_t>> WalkInPieces(const WalkedTree& tree, Children& children,
+                                                       const std::vector<std::uint32_t>& counts,
                                                        int parts) {
   std::vector<Piece> pieces;
   PieceSink first_levels{pieces};
   if (!OrderedWalk(tree, children).Walk(tree.size(), kFirstLevels, first_levels)) {
     return std::nullopt;
   }
-  std::vector<std::size_t> below;  // the pieces of paths below a directory
-  for (std::size_t k = 0; k < pieces.size(); ++k) {
-    if (pieces[k].below) below.push_back(k);
+  // Each piece of paths below a directory is walked straight into its place,
+  // the room the directories below it take.
+  std::vector<std::uint32_t> order = FreshVector<std::uint32_t>(tree.size());
+  struct Below {
+    std::uint32_t directory;
+    std::size_t at;
+  };
+  std::vector<Below> below;
+  std::size_t at = 0;
+  for (const Piece& piece : pieces) {
+    if (piece.below) {
+      below.push_back({piece.directory, at});
+      at += counts[piece.directory];
+    } else {
+      order[at++] = piece.directory;
+    }
   }
-  std::vector<std::vector<std::uint32_t>> walked(below.size());
   std::vector<OrderedWalk> walks(static_cast<std::size_t>(parts), OrderedWalk(tree, children));
   std::atomic<bool> tangled{false};
   RunChunks(parts, below.size(), [&](int part, std::size_t piece) {
-    OrderSink sink{walked[piece]};
-    const std::uint32_t directory = pieces[below[piece]].directory;
-    if (!walks[static_cast<std::size_t>(part)].Walk(directory, INT_MAX, sink)) tangled = true;
+    OrderSink sink{order.data() + below[piece].at};
+    if (!walks[static_cast<std::size_t>(part)].Walk(below[piece].directory, INT_MAX, sink)) {
+      tangled = true;
+    }
   });
   if (tangled) return std::nullopt;
-
-  std::vector<std::uint32_t> order = FreshVector<std::uint32_t>(tree.size());
-  std::size_t at = 0;
-  for (std::size_t k = 0, next_below = 0; k < pieces.size(); ++k) {
-    if (!pieces[k].below) {
-      order[at++] = pieces[k].directory;
-      continue;
-    }
-    const std::vector<std::uint32_t>& piece = walked[next_below++];
-    std::copy(piece.begin(), piece.end(), order.begin() + static_cast<std::ptrdiff_t>(at));
-    at += piece.size();
-  }
   return order;
 }
 
 }  // namespace
 
 std::optional<std::vector<std::uint32_t>> FindPathOrder(const WalkedTree& tree, int parts) {
-  Children children = ChildrenOf(tree);
-  return WalkInPieces(tree, children, std::max(parts, 1));
+  Children children;
+  std::vector<std::uint32_t> counts;
+  RunBoth(
+      parts, [&] { children = ChildrenOf(tree); }, [&] { counts = CountsBelow(tree); });
+  return WalkInPieces(tree, children, counts, std::max(parts, 1));
 }
 
 }  // namespace vyr

@@ -49,4 +49,13 @@ void RunChunks(int parts, std::size_t chunks,
   });
 }
 
+void RunBoth(int parts, const std::function<void()>& first, const std::function<void()>& second) {
+  if (parts < 2) {
+    first();
+    second();
+    return;
+  }
+  RunParts(2, [&](int part) { part == 0 ? first() : second(); });
+}
+
 }  // namespace vyr

@@ -24,6 +24,10 @@ void RunParts(int parts, const std::function<void(int part)>& work);
 void RunChunks(int parts, std::size_t chunks,
                const std::function<void(int part, std::size_t chunk)>& work);
 
+// Calls first() and second(), at once where `parts` is two or more, as
+// RunParts does.
+void RunBoth(int parts, const std::function<void()>& first, const std::function<void()>& second);
+
 // Where part `part` of `size` things cut into `parts` begins; part `parts`
 // begins at `size`.
 inline std::size_t PartStart(std::size_t size, int part, int parts) {
