@@ -145,6 +145,20 @@ class OrderedWalk {
       const std::uint32_t child = children_.ids[first + k];
       entries_[k] = byte_sort::EntryOf(tree_.name(child), 0, child, readable_end_);
     }
+    // Most directories hold a few children whose first eight bytes differ:
+    // then their keys alone put them in order.
+    constexpr std::size_t kFew = 24;
+    if (size <= kFew) {
+      byte_sort::InsertionOrder(entries_.data(), entries_.data() + size);
+      bool told = true;
+      for (std::size_t k = 1; k < size && told; ++k) {
+        told = entries_[k].key != entries_[k - 1].key;
+      }
+      if (told) {
+        for (std::size_t k = 0; k < size; ++k) children_.ids[first + k] = entries_[k].position;
+        return true;
+      }
+    }
     bool same = false;
     sorter_.Order(
         entries_.data(), entries_.data() + size, entries_.data() + size, 0, readable_end_,
