@@ -160,44 +160,43 @@ void WritePathUpward(const WalkedTree& tree, std::size_t k, char* end) {
   std::memcpy(end - root.size(), root.data(), root.size());
 }
 
-// Writes the paths of directories [first, end) in their places, each ended
-// by CR LF. A directory's path is its parent's, already in place since a
-// parent comes first in the tree, then "\" and its name; where another chunk
-// holds the parent, the path is put together from the names.
-void WritePaths(const WalkedTree& tree, const std::vector<std::uint32_t>& place,
-                const std::vector<std::uint32_t>& offsets, char* data, std::size_t first,
+// Writes the paths of directories [first, end) where they start in the
+// list, each `lengths` long and ended by CR LF. A directory's path is its
+// parent's, already in place since a parent comes first in the tree, then
+// "\" and its name; where another chunk holds the parent, the path is put
+// together from the names.
+void WritePaths(const WalkedTree& tree, const std::vector<std::uint32_t>& starts,
+                const std::vector<std::uint32_t>& lengths, char* data, std::size_t first,
                 std::size_t end) {
   const std::string& root = tree.root();
   // The places are far apart: asked for well before they are written.
   constexpr std::size_t kAhead = 16;
   for (std::size_t k = first; k < end; ++k) {
     if (k + 2 * kAhead < end) {
-      const std::size_t further = k + 2 * kAhead;
-      __builtin_prefetch(&offsets[place[further]]);
-      const std::uint32_t further_parent = tree.parent(further);
-      if (further_parent != WalkedTree::kRoot) __builtin_prefetch(&place[further_parent]);
+      const std::uint32_t further_parent = tree.parent(k + 2 * kAhead);
+      if (further_parent != WalkedTree::kRoot) {
+        __builtin_prefetch(&starts[further_parent]);
+        __builtin_prefetch(&lengths[further_parent]);
+      }
     }
     if (k + kAhead < end) {
       const std::size_t ahead = k + kAhead;
-      __builtin_prefetch(data + offsets[place[ahead]], 1);
+      __builtin_prefetch(data + starts[ahead], 1);
       const std::uint32_t ahead_parent = tree.parent(ahead);
-      if (ahead_parent != WalkedTree::kRoot)
-        __builtin_prefetch(data + offsets[place[ahead_parent]]);
+      if (ahead_parent != WalkedTree::kRoot) __builtin_prefetch(data + starts[ahead_parent]);
     }
-    char* out = data + offsets[place[k]];
+    char* out = data + starts[k];
     const std::uint32_t parent = tree.parent(k);
     const std::string_view name = tree.name(k);
     if (parent == WalkedTree::kRoot) {
       std::memcpy(out, root.data(), root.size());
       out += root.size();
     } else if (parent >= first) {
-      const std::uint32_t at = offsets[place[parent]];
-      const std::size_t length = offsets[place[parent] + 1] - at - kLineEnd.size();
-      std::memcpy(out, data + at, length);
-      out += length;
+      std::memcpy(out, data + starts[parent], lengths[parent]);
+      out += lengths[parent];
       *out++ = '\\';
     } else {
-      out = data + offsets[place[k] + 1] - kLineEnd.size() - name.size();
+      out += lengths[k] - name.size();
       WritePathUpward(tree, parent, out - 1);
       out[-1] = '\\';
     }
@@ -285,26 +284,31 @@ void OrderRunsByPath(Lines& paths, const std::vector<OrderRun>& runs, std::size_
 }
 
 // Every path of the tree in `order`, into `bytes`, made for them, the runs
-// of equal names in order of path. `place` holds each path's length.
-StringList PathsInOrder(const WalkedTree& tree, std::vector<std::uint32_t> place, ByteBuffer bytes,
-                        Order order, const std::vector<OrderRun>& runs, int parts) {
-  // The lengths become each directory's place in the order as they are read.
+// of equal names in order of path. `lengths` holds each path's length.
+StringList PathsInOrder(const WalkedTree& tree, const std::vector<std::uint32_t>& lengths,
+                        ByteBuffer bytes, Order order, const std::vector<OrderRun>& runs,
+                        int parts) {
   Lines paths;
-  paths.offsets = LineOffsets(order, parts, [&](std::size_t k, std::uint32_t position) {
-    const std::uint32_t length = place[position];
-    place[position] = static_cast<std::uint32_t>(k);
-    return length;
+  paths.offsets = LineOffsets(
+      order, parts, [&](std::size_t, std::uint32_t position) { return lengths[position]; });
+  // Where each directory's path starts, by its number.
+  std::vector<std::uint32_t> starts = FreshVector<std::uint32_t>(tree.size());
+  RunParts(parts, [&](int part) {
+    for (std::size_t k = PartStart(order.size(), part, parts);
+         k < PartStart(order.size(), part + 1, parts); ++k) {
+      starts[order[k]] = paths.offsets[k];
+    }
   });
   Order().swap(order);
   paths.bytes = std::move(bytes);
 
   const std::size_t chunks = TreeChunks(parts);
   RunChunks(parts, chunks, [&](int, std::size_t chunk) {
-    WritePaths(tree, place, paths.offsets, paths.bytes.data(),
+    WritePaths(tree, starts, lengths, paths.bytes.data(),
                PartStart(tree.size(), static_cast<int>(chunk), static_cast<int>(chunks)),
                PartStart(tree.size(), static_cast<int>(chunk + 1), static_cast<int>(chunks)));
   });
-  std::vector<std::uint32_t>().swap(place);
+  std::vector<std::uint32_t>().swap(starts);
 
   OrderRunsByPath(paths, runs, tree.root().size(), parts);
   return std::move(paths).Adopted();
@@ -346,9 +350,8 @@ void SortWalkedTree(WalkedTree tree, LoadedIndex& index, int parts) {
   by_path.reset();
   index.names.swap(sorted.lines);
   tree.ReleaseUpperNames();
-  index.paths =
-      PathsInOrder(tree, std::move(lengths), std::move(bytes), std::move(sorted.positions),
-                   runs_in_order ? std::vector<OrderRun>() : sorted.equal_runs, parts);
+  index.paths = PathsInOrder(tree, lengths, std::move(bytes), std::move(sorted.positions),
+                             runs_in_order ? std::vector<OrderRun>() : sorted.equal_runs, parts);
 }
 
 }  // namespace vyr
