@@ -136,36 +136,43 @@ class OrderedWalk {
   bool OrderByName(std::uint32_t first, std::uint32_t end) {
     const std::size_t size = end - first;
     if (size < 2) return true;
+    MakeEntries(first, end);
+    bool same = false;
+    if (!OrderedByKeysAlone(size)) {
+      sorter_.Order(
+          entries_.data(), entries_.data() + size, entries_.data() + size, 0, readable_end_,
+          [&](std::uint32_t k) { return tree_.name(k); },
+          [&](const Entry*, const Entry*) { same = true; });
+    }
+    for (std::size_t k = 0; k < size; ++k) children_.ids[first + k] = entries_[k].position;
+    return !same;
+  }
+
+  // The entries of children first .. end - 1, and room for their order.
+  void MakeEntries(std::uint32_t first, std::uint32_t end) {
+    const std::size_t size = end - first;
     entries_.resize(2 * size);
     // The children of one directory may be far apart in the walk.
     constexpr std::size_t kAhead = 4;
     for (std::size_t k = 0; k < size; ++k) {
-      if (k + kAhead < size)
+      if (k + kAhead < size) {
         __builtin_prefetch(tree_.name(children_.ids[first + k + kAhead]).data());
+      }
       const std::uint32_t child = children_.ids[first + k];
       entries_[k] = byte_sort::EntryOf(tree_.name(child), 0, child, readable_end_);
     }
-    // Most directories hold a few children whose first eight bytes differ:
-    // then their keys alone put them in order.
+  }
+
+  // Most directories hold a few children whose first eight bytes differ:
+  // then their keys alone put them in order.
+  bool OrderedByKeysAlone(std::size_t size) {
     constexpr std::size_t kFew = 24;
-    if (size <= kFew) {
-      byte_sort::InsertionOrder(entries_.data(), entries_.data() + size);
-      bool told = true;
-      for (std::size_t k = 1; k < size && told; ++k) {
-        told = entries_[k].key != entries_[k - 1].key;
-      }
-      if (told) {
-        for (std::size_t k = 0; k < size; ++k) children_.ids[first + k] = entries_[k].position;
-        return true;
-      }
+    if (size > kFew) return false;
+    byte_sort::InsertionOrder(entries_.data(), entries_.data() + size);
+    for (std::size_t k = 1; k < size; ++k) {
+      if (entries_[k].key == entries_[k - 1].key) return false;
     }
-    bool same = false;
-    sorter_.Order(
-        entries_.data(), entries_.data() + size, entries_.data() + size, 0, readable_end_,
-        [&](std::uint32_t k) { return tree_.name(k); },
-        [&](const Entry*, const Entry*) { same = true; });
-    for (std::size_t k = 0; k < size; ++k) children_.ids[first + k] = entries_[k].position;
-    return !same;
+    return true;
   }
 
   const WalkedTree& tree_;
