@@ -86,7 +86,7 @@ interleaved() {
   done
 }
 
-source "$here/lib.sh"  # ratio, verdict, row, mib
+source "$here/lib.sh"  # ratio, verdict, row, msec, mib
 
 # The median real time of benchmark NAME in a Google Benchmark JSON report,
 # in UNIT (ns, ms or s).
@@ -193,16 +193,14 @@ if [ -z "${VYR_BENCH_SCANS_ONLY:-}" ]; then
   "$bench_bin/vyr-bench-tree" --dirs "$pair_entries" --seed "$seed" --label "$label" --pair "$work/pair" >/dev/null
   paths_file=$work/pair/Vyr_$label.path
   bench_flags=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json)
-  # The scan's sort and the load, each in turn with its anchor, round by round.
-  "$bench_bin/vyr-bench-sort-load" --pair-dir "$work/pair" --label "$label" --dirs "$pair_entries" \
-    --seed "$seed" --rounds "$((2 * runs - 1))" >"$work/sort-load.txt" 2>/dev/null
+  # The scan's sort and the load, each in turn with its anchor, round by round:
+  # their rows, without the rounds.
+  VYR_BENCH_PAIR_DIR=$work/pair VYR_BENCH_BUILD=$build VYR_BENCH_SEED=$seed \
+    VYR_BENCH_ROUNDS=$((2 * runs - 1)) "$here/sort_load.sh" "$pair_entries" 2>/dev/null |
+    sed '/^medians of/,$d' >"$work/sort-load.txt"
   "$bench_bin/vyr-bench-lookup" --pair-dir "$work/pair" --label "$label" --fragment "$fragment" \
     "${bench_flags[@]}" >"$work/lookup.json" 2>/dev/null
   "$bench_bin/vyr-bench-memory" "$work/pair" "$label" >"$work/memory.txt" || true
-
-  sort_load() { awk -v k="$1" '$1 == "median" && $2 == k { print $3 / 1000 }' "$work/sort-load.txt"; }
-  t_cat=$(sort_load cat_pair) t_load=$(sort_load load)
-  t_sort_names=$(sort_load sort_names) t_sort=$(sort_load sort_tree) t_sort_lists=$(sort_load sort_lists)
 
   grep_fragment=$(printf '%s' "$fragment" | tr a-z A-Z | iconv -f UTF-8 -t CP932)
   # Into a file: GNU grep stops at the first match when its output is /dev/null.
@@ -225,7 +223,6 @@ fi
 
 # --- report ----------------------------------------------------------------
 sec() { awk -v t="$1" 'BEGIN { printf "%.2f s", t }'; }
-msec() { awk -v t="$1" 'BEGIN { printf "%.1f ms", t * 1000 }'; }
 echo
 printf '%-34s %-12s %-38s %7s  %s\n' "what" "Vyr" "anchor" "ratio" "target"
 row "scan $directories dirs, native" "$(sec "$t_scan")" "find | LC_ALL=C sort: $(sec "$t_find")" \
@@ -240,12 +237,7 @@ else
   echo "scan under Wine: $wine_note"
 fi
 if [ -z "${VYR_BENCH_SCANS_ONLY:-}" ]; then
-  row "scan's sort, $pair_entries entries" "$(msec "$t_sort")" \
-    "LC_ALL=C sort of names: $(msec "$t_sort_names")" "$(ratio "$t_sort" "$t_sort_names")" 1
-  row "SortLists, $pair_entries entries" "$(msec "$t_sort_lists")" \
-    "LC_ALL=C sort of names: $(msec "$t_sort_names")" "$(ratio "$t_sort_lists" "$t_sort_names")" 1
-  row "load $pair_entries-entry pair" "$(msec "$t_load")" "cat of both files: $(msec "$t_cat")" \
-    "$(ratio "$t_load" "$t_cat")" 2
+  cat "$work/sort-load.txt"
   row "memory of the loaded pair" "$(mib "$used")" "bound: $(mib "$bound")" "$(ratio "$used" "$bound")" 1
   row "peak RSS growth on load" "$(mib "$peak")" "bound: $(mib "$bound")" "$(ratio "$peak" "$bound")" 1
   row "name lookup, per query" "$(awk -v t="$t_lookup_ns" 'BEGIN { printf "%.0f ns", t }')" "2 us" \

@@ -50,7 +50,6 @@ fi
 "$build/bench/vyr-bench-sort-load" --pair-dir "$pair" --label "$label" --dirs "$entries" \
   --seed "$seed" --rounds "$rounds" >"$work/medians.txt" 2>"$work/rounds.txt"
 median() { awk -v k="$1" '$1 == "median" && $2 == k { print $3 / 1000 }' "$work/medians.txt"; }
-msec() { awk -v t="$1" 'BEGIN { printf "%.1f ms", t * 1000 }'; }
 t_sort_names=$(median sort_names) t_sort_tree=$(median sort_tree) t_sort_lists=$(median sort_lists)
 t_cat=$(median cat_pair) t_load=$(median load)
 
