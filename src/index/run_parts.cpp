@@ -1,5 +1,6 @@
 #include "index/run_parts.h"
 
+#include <algorithm>
 #include <atomic>
 #include <exception>
 #include <mutex>
@@ -43,6 +44,9 @@ void RunParts(int parts, const std::function<void(int part)>& work) {
 
 void RunChunks(int parts, std::size_t chunks,
                const std::function<void(int part, std::size_t chunk)>& work) {
+  if (chunks == 0) return;
+  // No thread is made for a part that would find no chunk left.
+  parts = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(parts), chunks));
   std::atomic<std::size_t> next{0};
   RunParts(parts, [&](int part) {
     for (std::size_t chunk = next++; chunk < chunks; chunk = next++) work(part, chunk);

@@ -90,9 +90,10 @@ Lines LinesInOrder(const StringList& list, const Order& order, int parts) {
   return lines;
 }
 
-// Where each chunk of `chunks` begins among the runs: about as many entries
-// in each chunk.
+// Where each chunk of `chunks`, or of one for each run where there are
+// fewer, begins among the runs: about as many entries in each chunk.
 std::vector<std::size_t> RunChunkStarts(const std::vector<OrderRun>& runs, std::size_t chunks) {
+  chunks = std::min(chunks, runs.size());
   std::size_t total = 0;
   for (const OrderRun& run : runs) total += run.end - run.first;
   std::vector<std::size_t> starts(chunks + 1, runs.size());
@@ -350,8 +351,9 @@ void SortWalkedTree(WalkedTree tree, LoadedIndex& index, int parts) {
   by_path.reset();
   index.names.swap(sorted.lines);
   tree.ReleaseUpperNames();
-  index.paths = PathsInOrder(tree, lengths, std::move(bytes), std::move(sorted.positions),
-                             runs_in_order ? std::vector<OrderRun>() : sorted.equal_runs, parts);
+  index.paths =
+      PathsInOrder(tree, lengths, std::move(bytes), std::move(sorted.positions),
+                   runs_in_order ? std::vector<OrderRun>() : std::move(sorted.equal_runs), parts);
 }
 
 }  // namespace vyr
