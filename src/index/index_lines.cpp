@@ -115,6 +115,8 @@ void LineReader::ScanPortable(const char* content, std::size_t end) {
 }
 
 #ifdef VYR_LINE_MASKS_AVX2
+// ScanPortable's loop again: only a function built for AVX2 may take the AVX2
+// masks in, so the loop cannot be shared without a call for every block.
 __attribute__((target("avx2"))) void LineReader::ScanWide(const char* content, std::size_t end) {
   Scan scan{previous_lf_, previous_cr_, crlf_only_};
   for (; scan.crlf_only && scanned_ + kBlock <= end; scanned_ += kBlock) {
