@@ -4,6 +4,7 @@
 #include <atomic>
 #include <climits>
 #include <cstddef>
+#include <memory>
 #include <string_view>
 
 #include "index/byte_sort.h"
@@ -15,12 +16,14 @@ namespace {
 
 using byte_sort::Entry;
 
-// Every directory's children, in one array: those of directory d are
-// ids[starts[d]] .. ids[starts[d + 1]], the root's last, as directory
-// tree.size().
+// Every directory's children, in one array, each as the entry of its name:
+// those of directory d are entries[starts[d]] .. entries[starts[d + 1]],
+// the root's last, as directory tree.size(). The first eight bytes of each
+// name are then read in the walk's order, one after another, where the
+// names themselves lie far apart.
 struct Children {
   std::vector<std::uint32_t> starts;
-  std::vector<std::uint32_t> ids;
+  std::unique_ptr<Entry[]> entries;
 
   bool Any(std::size_t directory) const { return starts[directory + 1] != starts[directory]; }
 };
@@ -41,9 +44,11 @@ Children ChildrenOf(const WalkedTree& tree) {
   for (std::size_t k = 1; k < children.starts.size(); ++k) {
     children.starts[k] += children.starts[k - 1];
   }
-  children.ids = FreshVector<std::uint32_t>(size);
+  children.entries = FreshArray<Entry>(size);
+  const char* const readable_end = tree.names().Bytes().data() + tree.names().Bytes().size();
   for (std::size_t k = 0; k < size; ++k) {
-    children.ids[children.starts[HolderOf(tree, k) + 1]++] = static_cast<std::uint32_t>(k);
+    children.entries[children.starts[HolderOf(tree, k) + 1]++] =
+        byte_sort::EntryOf(tree.name(k), 0, static_cast<std::uint32_t>(k), readable_end);
   }
   children.starts.pop_back();
   return children;
@@ -91,7 +96,8 @@ class OrderedWalk {
         const std::uint32_t child = waiting_.back();
         Below below = Below::kBefore;
         if (directory.next != directory.end) {
-          below = BelowBefore(tree_.name(child), tree_.name(children_.ids[directory.next]));
+          below = BelowBefore(tree_.name(child),
+                              tree_.name(children_.entries[directory.next].position));
         }
         if (below == Below::kTangled) return false;
         if (below == Below::kBefore) {
@@ -108,7 +114,7 @@ class OrderedWalk {
         entered_.pop_back();
         continue;
       }
-      const std::uint32_t child = children_.ids[directory.next++];
+      const std::uint32_t child = children_.entries[directory.next++].position;
       sink.Own(child);
       if (children_.Any(child)) waiting_.push_back(child);
     }
@@ -136,41 +142,25 @@ class OrderedWalk {
   bool OrderByName(std::uint32_t first, std::uint32_t end) {
     const std::size_t size = end - first;
     if (size < 2) return true;
-    MakeEntries(first, end);
+    Entry* const entries = children_.entries.get() + first;
+    if (OrderedByKeysAlone(entries, size)) return true;
+    scratch_.resize(size);
     bool same = false;
-    if (!OrderedByKeysAlone(size)) {
-      sorter_.Order(
-          entries_.data(), entries_.data() + size, entries_.data() + size, 0, readable_end_,
-          [&](std::uint32_t k) { return tree_.name(k); },
-          [&](const Entry*, const Entry*) { same = true; });
-    }
-    for (std::size_t k = 0; k < size; ++k) children_.ids[first + k] = entries_[k].position;
+    sorter_.Order(
+        entries, entries + size, scratch_.data(), 0, readable_end_,
+        [&](std::uint32_t k) { return tree_.name(k); },
+        [&](const Entry*, const Entry*) { same = true; });
     return !same;
-  }
-
-  // The entries of children first .. end - 1, and room for their order.
-  void MakeEntries(std::uint32_t first, std::uint32_t end) {
-    const std::size_t size = end - first;
-    entries_.resize(2 * size);
-    // The children of one directory may be far apart in the walk.
-    constexpr std::size_t kAhead = 4;
-    for (std::size_t k = 0; k < size; ++k) {
-      if (k + kAhead < size) {
-        __builtin_prefetch(tree_.name(children_.ids[first + k + kAhead]).data());
-      }
-      const std::uint32_t child = children_.ids[first + k];
-      entries_[k] = byte_sort::EntryOf(tree_.name(child), 0, child, readable_end_);
-    }
   }
 
   // Most directories hold a few children whose first eight bytes differ:
   // then their keys alone put them in order.
-  bool OrderedByKeysAlone(std::size_t size) {
+  static bool OrderedByKeysAlone(Entry* entries, std::size_t size) {
     constexpr std::size_t kFew = 24;
     if (size > kFew) return false;
-    byte_sort::InsertionOrder(entries_.data(), entries_.data() + size);
+    byte_sort::InsertionOrder(entries, entries + size);
     for (std::size_t k = 1; k < size; ++k) {
-      if (entries_[k].key == entries_[k - 1].key) return false;
+      if (entries[k].key == entries[k - 1].key) return false;
     }
     return true;
   }
@@ -179,7 +169,7 @@ class OrderedWalk {
   Children& children_;
   const char* readable_end_;
   byte_sort::ByteSorter sorter_;
-  std::vector<Entry> entries_;
+  std::vector<Entry> scratch_;
   std::vector<Directory> entered_;
   std::vector<std::uint32_t> waiting_;  // children whose paths below are not yet due
 };
