@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "index/byte_sort.h"
 #include "index/fresh_memory.h"
@@ -16,16 +17,12 @@ namespace {
 
 using byte_sort::Entry;
 
-// Every directory's children, in one array, each as the entry of its name:
-// those of directory d are entries[starts[d]] .. entries[starts[d + 1]],
-// the root's last, as directory tree.size(). The first eight bytes of each
-// name are then read in the walk's order, one after another, where the
-// names themselves lie far apart.
-struct Children {
+// Every directory's children, as numbers, in the order they were walked:
+// those of directory d are ids[starts[d]] .. ids[starts[d + 1]], the root's
+// last, as directory tree.size().
+struct ChildNumbers {
   std::vector<std::uint32_t> starts;
-  std::unique_ptr<Entry[]> entries;
-
-  bool Any(std::size_t directory) const { return starts[directory + 1] != starts[directory]; }
+  std::unique_ptr<std::uint32_t[]> ids;
 };
 
 std::size_t HolderOf(const WalkedTree& tree, std::size_t k) {
@@ -33,10 +30,9 @@ std::size_t HolderOf(const WalkedTree& tree, std::size_t k) {
   return parent == WalkedTree::kRoot ? tree.size() : parent;
 }
 
-// The children of each directory, in the order they were walked.
-Children ChildrenOf(const WalkedTree& tree) {
+ChildNumbers NumbersOfChildren(const WalkedTree& tree) {
   const std::size_t size = tree.size();
-  Children children;
+  ChildNumbers children;
   // Counted two places on, summed, then counted up again while the children
   // are dealt out: each count ends where the next directory's children begin.
   children.starts = FreshVector<std::uint32_t>(size + 3);
@@ -44,13 +40,38 @@ Children ChildrenOf(const WalkedTree& tree) {
   for (std::size_t k = 1; k < children.starts.size(); ++k) {
     children.starts[k] += children.starts[k - 1];
   }
-  children.entries = FreshArray<Entry>(size);
-  const char* const readable_end = tree.names().Bytes().data() + tree.names().Bytes().size();
+  children.ids = FreshArray<std::uint32_t>(size);
   for (std::size_t k = 0; k < size; ++k) {
-    children.entries[children.starts[HolderOf(tree, k) + 1]++] =
-        byte_sort::EntryOf(tree.name(k), 0, static_cast<std::uint32_t>(k), readable_end);
+    children.ids[children.starts[HolderOf(tree, k) + 1]++] = static_cast<std::uint32_t>(k);
   }
   children.starts.pop_back();
+  return children;
+}
+
+// The same, each child as the entry of its name, where the walk puts them
+// in order: the first eight bytes of the names are then read one after
+// another, where the names themselves lie far apart.
+struct Children {
+  std::vector<std::uint32_t> starts;
+  std::unique_ptr<Entry[]> entries;
+
+  bool Any(std::size_t directory) const { return starts[directory + 1] != starts[directory]; }
+};
+
+// Makes the entries on `parts`, the names being read far apart.
+Children WithNameEntries(const WalkedTree& tree, ChildNumbers numbers, int parts) {
+  const std::size_t size = tree.size();
+  Children children{std::move(numbers.starts), FreshArray<Entry>(size)};
+  const std::uint32_t* const ids = numbers.ids.get();
+  const char* const readable_end = tree.names().Bytes().data() + tree.names().Bytes().size();
+  RunParts(parts, [&](int part) {
+    const std::size_t end = PartStart(size, part + 1, parts);
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t k = PartStart(size, part, parts); k < end; ++k) {
+      if (k + kAhead < end) __builtin_prefetch(tree.name(ids[k + kAhead]).data());
+      children.entries[k] = byte_sort::EntryOf(tree.name(ids[k]), 0, ids[k], readable_end);
+    }
+  });
   return children;
 }
 
@@ -249,11 +270,13 @@ std::optional<std::vector<std::uint32_t>> WalkInPieces(const WalkedTree& tree, C
 }  // namespace
 
 std::optional<std::vector<std::uint32_t>> FindPathOrder(const WalkedTree& tree, int parts) {
-  Children children;
+  parts = std::max(parts, 1);
+  ChildNumbers numbers;
   std::vector<std::uint32_t> counts;
   RunBoth(
-      parts, [&] { children = ChildrenOf(tree); }, [&] { counts = CountsBelow(tree); });
-  return WalkInPieces(tree, children, counts, std::max(parts, 1));
+      parts, [&] { numbers = NumbersOfChildren(tree); }, [&] { counts = CountsBelow(tree); });
+  Children children = WithNameEntries(tree, std::move(numbers), parts);
+  return WalkInPieces(tree, children, counts, parts);
 }
 
 }  // namespace vyr
