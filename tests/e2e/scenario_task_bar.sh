@@ -7,29 +7,13 @@
 # icon away.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/tray.sh"
 
 e2e_begin
 start_display
 start_wine
 start_desktop
-taskbar=$(wait_for_taskbar) || fail "no task bar at the bottom of Wine's desktop"
-read -r _ ty _ th < <(window_geometry "$taskbar")
-empty=$E2E_WORK/empty.png
-wait_for_still_screen "$empty" || fail "the desktop does not come to rest"
-
-# strip SHOT NAME X WIDTH: a part of the task bar, cut out of a screenshot.
-strip() { convert "$1" -crop "$4x$th+$3+$ty" +repage "$E2E_WORK/$2.png" && printf '%s\n' "$E2E_WORK/$2.png"; }
-# The buttons' part (right of the start button) and the notification area's.
-buttons() { strip "$1" "buttons-$2" 80 420; }
-tray() { strip "$1" "tray-$2" 512 512; }
-same() { ! changed_region "$1" "$2" >/dev/null; }
-buttons_empty=$(buttons "$empty" empty)
-tray_empty=$(tray "$empty" empty)
-
-button_shown() { ! same "$buttons_empty" "$(buttons "$(capture "$E2E_WORK/now.png")" now)"; }
-button_gone() { same "$buttons_empty" "$(buttons "$(capture "$E2E_WORK/now.png")" now)"; }
-icon_shown() { ! same "$tray_empty" "$(tray "$(capture "$E2E_WORK/now.png")" now)"; }
-icon_gone() { same "$tray_empty" "$(tray "$(capture "$E2E_WORK/now.png")" now)"; }
+tray_watch_begin
 
 probe_log=$E2E_WORK/probe.log
 VYR_PROBE_LOG=$(winpath "$probe_log") wine_start "$E2E_FIXTURES/task_bar_probe.exe"

@@ -11,6 +11,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/vyr.sh"
+source "$(dirname "$0")/tray.sh"
 
 e2e_begin
 start_display
@@ -63,32 +64,12 @@ click_close_box() {
 
 main_window_hidden() { [ "$(main_window_state 2>/dev/null)" = hidden ]; }
 
-# --- the tray icon: the notification area (the task bar's right half) as it
-# is before vyr.exe has put its icon there ---------------------------------------
-taskbar=$(wait_for_taskbar) || fail "no task bar at the bottom of Wine's desktop"
-read -r _ ty _ th < <(window_geometry "$taskbar")
-wait_for_still_screen "$E2E_WORK/empty.png" || fail "the desktop does not come to rest"
-tray() { convert "$1" -crop "512x$th+512+$ty" +repage "$E2E_WORK/tray-$2.png" && printf '%s\n' "$E2E_WORK/tray-$2.png"; }
-tray_empty=$(tray "$E2E_WORK/empty.png" empty)
-same() { ! changed_region "$1" "$2" >/dev/null; }
-icon_shown() { ! same "$tray_empty" "$(tray "$(capture "$E2E_WORK/now.png")" now)"; }
+# --- the tray icon: the notification area as it is before vyr.exe has put
+# its icon there ------------------------------------------------------------------
 # Off the tray, where the icon's tool tip would come up, and off the dialog,
 # where a hint would.
-pointer_away() { xdotool mousemove 100 100 >/dev/null 2>&1; }
-
-# wait_for_icon WHAT: until the icon is in the tray; sets ix iy iw ih.
-wait_for_icon() {
-  pointer_away
-  poll "$VYR_E2E_TIMEOUT" icon_shown || fail "no tray icon $1"
-  read -r ix iy iw ih < <(changed_region "$tray_empty" "$E2E_WORK/tray-now.png")
-  ix=$((ix + 512))
-  iy=$((iy + ty))
-}
-wait_for_no_icon() {
-  pointer_away
-  poll "$VYR_E2E_TIMEOUT" _icon_gone || fail "the tray icon stayed $1"
-}
-_icon_gone() { ! icon_shown; }
+TRAY_POINTER_REST="100 100"
+tray_watch_begin
 
 # open_launch_menu: the right button on the icon opens the launch menu above
 # the task bar; waits until it is drawn. Sets mx my mw mh.

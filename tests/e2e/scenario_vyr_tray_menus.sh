@@ -9,6 +9,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/vyr.sh"
+source "$(dirname "$0")/tray.sh"
 
 e2e_begin
 start_display
@@ -38,31 +39,7 @@ menu_settings() {
 }
 
 # --- the task bar before vyr.exe: what "no icon" looks like --------------------
-taskbar=$(wait_for_taskbar) || fail "no task bar at the bottom of Wine's desktop"
-read -r _ ty _ th < <(window_geometry "$taskbar")
-empty=$E2E_WORK/empty.png
-wait_for_still_screen "$empty" || fail "the desktop does not come to rest"
-# The notification area is the right half of the task bar.
-tray() { convert "$1" -crop "512x$th+512+$ty" +repage "$E2E_WORK/tray-$2.png" && printf '%s\n' "$E2E_WORK/tray-$2.png"; }
-tray_empty=$(tray "$empty" empty)
-same() { ! changed_region "$1" "$2" >/dev/null; }
-icon_shown() { ! same "$tray_empty" "$(tray "$(capture "$E2E_WORK/now.png")" now)"; }
-icon_gone() { same "$tray_empty" "$(tray "$(capture "$E2E_WORK/now.png")" now)"; }
-# Away from the tray: a pointer over the icon brings its tool tip.
-pointer_away() { xdotool mousemove 512 300 >/dev/null 2>&1; }
-
-# wait_for_icon WHAT: until the icon is in the tray; sets ix iy iw ih.
-wait_for_icon() {
-  pointer_away
-  poll "$VYR_E2E_TIMEOUT" icon_shown || fail "no tray icon $1"
-  read -r ix iy iw ih < <(changed_region "$tray_empty" "$E2E_WORK/tray-now.png")
-  ix=$((ix + 512))
-  iy=$((iy + ty))
-}
-wait_for_no_icon() {
-  pointer_away
-  poll "$VYR_E2E_TIMEOUT" icon_gone || fail "the tray icon stayed $1"
-}
+tray_watch_begin
 
 # open_tray_menu BUTTON NAME: clicks the icon with BUTTON (1 left, 3 right),
 # waits for the menu to open above the task bar and be drawn there; sets
