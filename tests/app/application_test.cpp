@@ -4,18 +4,10 @@
 
 #include <algorithm>
 
-#include "fakes/fake_chooser.h"
-#include "fakes/fake_drives.h"
-#include "fakes/fake_file_system.h"
+#include "fakes/application_fakes.h"
 #include "fakes/fake_hot_keys.h"
-#include "fakes/fake_lister.h"
 #include "fakes/fake_main_window.h"
-#include "fakes/fake_message_boxes.h"
 #include "fakes/fake_mini_window.h"
-#include "fakes/fake_scan_view.h"
-#include "fakes/fake_settings_files.h"
-#include "fakes/fake_settings_windows.h"
-#include "fakes/fake_shell.h"
 #include "fakes/fake_tray.h"
 
 namespace vyr {
@@ -32,16 +24,12 @@ V LinesOf(const V& lines, std::string_view prefix) {
   return kept;
 }
 
-class ApplicationTest : public ::testing::Test {
+class ApplicationTest : public ::testing::Test, protected test::ApplicationFakes {
  protected:
   ApplicationTest() {
-    lister.listings["c:\\"] = {Dir("abc"), Dir("abd")};
-    lister.listings["C:\\"] = lister.listings["c:\\"];
     lister.listings["d:\\"] = {Dir("win")};
     lister.listings["D:\\"] = lister.listings["d:\\"];
-    drives.AddFixed('c', "SYS");
     drives.AddFixed('d', "DATA");
-    drives.current = 'c';
   }
   void Start(V args) {
     args.insert(args.begin(), "c:\\vyr\\vyr.exe");
@@ -49,22 +37,10 @@ class ApplicationTest : public ::testing::Test {
   }
   test::FakeProfile& SettingsFile() { return settings_files.files["c:\\vyr\\vyr.INI"]; }
 
-  test::EffectLog log;
   test::FakeMainWindow main{log};
-  test::FakeChooser chooser{log};
-  test::FakeScanView scan{log};
   test::FakeMiniWindow mini{log};
-  test::FakeTrayIcon tray{log};
   test::FakeTrayMenus menus{log};
-  test::FakeAboutBox about{log};
   test::FakeHotKeys hot_keys{log};
-  test::FakeShell shell{log};
-  test::FakeWarnings warnings{log};
-  test::FakeSettingsWindows settings_windows{log};
-  test::FakeDrives drives{log};
-  test::FakeFileSystem files;
-  test::FakeLister lister;
-  test::FakeSettingsFiles settings_files;
   Application application{
       ApplicationViews{main, chooser, scan, mini, tray, menus, about, shell, warnings,
                        settings_windows.Views()},

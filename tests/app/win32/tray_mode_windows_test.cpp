@@ -12,16 +12,7 @@
 #include "app/application.h"
 #include "app/win32/main_window.h"
 #include "desktop/win32/mini_window_form.h"
-#include "fakes/fake_chooser.h"
-#include "fakes/fake_drives.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_lister.h"
-#include "fakes/fake_message_boxes.h"
-#include "fakes/fake_scan_view.h"
-#include "fakes/fake_settings_files.h"
-#include "fakes/fake_settings_windows.h"
-#include "fakes/fake_shell.h"
-#include "fakes/fake_tray.h"
+#include "fakes/application_fakes.h"
 
 namespace vyr {
 namespace {
@@ -109,7 +100,7 @@ bool CanTakeHotKey(UINT modifiers, UINT key) {
   return true;
 }
 
-class TrayModeWindowsTest : public ::testing::Test {
+class TrayModeWindowsTest : public ::testing::Test, protected test::ApplicationFakes {
  protected:
   void SetUp() override {
     if (!form1.Create(nullptr)) GTEST_SKIP() << "no windows without a display here";
@@ -117,10 +108,6 @@ class TrayModeWindowsTest : public ::testing::Test {
     form1.SetOtherWindows(nullptr, &form4);
     form1.SetApplication(&application);
     form4.SetController(&application.mini_window());
-    lister.listings["c:\\"] = {test::Dir("abc"), test::Dir("abd")};
-    lister.listings["C:\\"] = lister.listings["c:\\"];
-    drives.AddFixed('c', "SYS");
-    drives.current = 'c';
     application.Start({"c:\\vyr\\vyr.exe"});
   }
   void TearDown() override {
@@ -132,18 +119,6 @@ class TrayModeWindowsTest : public ::testing::Test {
   // Enter and Esc in the Mini window's box, as the dialog keys deliver them.
   void MiniKey(int id) { SendMessageA(form4.hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
-  test::EffectLog log;
-  test::FakeChooser chooser{log};
-  test::FakeScanView scan{log};
-  test::FakeTrayIcon tray{log};
-  test::FakeAboutBox about{log};
-  test::FakeShell shell{log};
-  test::FakeWarnings warnings{log};
-  test::FakeSettingsWindows settings_windows{log};
-  test::FakeDrives drives{log};
-  test::FakeFileSystem files;
-  test::FakeLister lister;
-  test::FakeSettingsFiles settings_files;
   TForm1 form1{shell};
   TForm4 form4;
   Application application{
