@@ -63,7 +63,7 @@ int Run() {
   form5.Create();
   // Owned by no window: the task bar gives a button only to such a window,
   // and while the dialog is shown the main window and the tray icon are away.
-  form6.Create(nullptr);
+  form6.Create(nullptr, icon);
   form7.Create(form6.hwnd());
   form1.SetOtherWindows(&form2, &form4);
   form1.SetAboutBox(&form3);

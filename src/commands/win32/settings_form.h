@@ -50,7 +50,8 @@ class TForm6 final : public framework::Window, public SettingsDialogView, public
   static constexpr std::size_t kSmallButtonCount = 6;
   static constexpr std::size_t kCheckBoxCount = 5;
 
-  bool Create(HWND owner);
+  // `icon` stands on its caption and on its task-bar button.
+  bool Create(HWND owner, HICON icon = nullptr);
   void SetController(SettingsDialog* controller) { controller_ = controller; }
 
   // SettingsDialogView

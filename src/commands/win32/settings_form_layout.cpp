@@ -45,7 +45,7 @@ constexpr Column kColumns[] = {
 
 }  // namespace
 
-bool TForm6::Create(HWND owner) {
+bool TForm6::Create(HWND owner, HICON icon) {
   // The common controls this window is made of, whoever registered them before.
   INITCOMMONCONTROLSEX classes = {
       sizeof classes, ICC_LISTVIEW_CLASSES | ICC_HOTKEY_CLASS | ICC_UPDOWN_CLASS | ICC_TAB_CLASSES};
@@ -58,6 +58,7 @@ bool TForm6::Create(HWND owner) {
   // icon are away, and it must not be lost behind other windows.
   args.ex_style = WS_EX_APPWINDOW;
   args.owner = owner;
+  args.icon = icon;
   args.width = kDesignWidth;
   args.height = kDesignHeight;
   args.x = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - kDesignWidth) / 2);
