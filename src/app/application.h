@@ -63,7 +63,7 @@ struct ApplicationServices {
   platform::DirectoryLister& lister;
   platform::Drives& drives;
   platform::Volumes& volumes;
-  SettingsFiles& settings_files;
+  SettingsFiles settings_files;
   HotKeyService& hot_keys;
   // When given, lets scans walk on several threads.
   ListerMaker more_listers = {};

@@ -50,7 +50,7 @@ class CopyBeside {
 SettingsWriteError::SettingsWriteError(const std::string& path)
     : std::runtime_error(CannotWriteText(path)) {}
 
-SettingsFile::SettingsFile(std::string path, SettingsStore store)
+SettingsFile::SettingsFile(std::string path, SettingsFiles store)
     : profile_(store.open_profile(path)), path_(std::move(path)), store_(std::move(store)) {}
 
 std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
@@ -123,23 +123,8 @@ std::string SettingsCopyPath(const std::string& file_path) {
   return file_path + ".new";
 }
 
-SettingsFile OpenSettingsFile(std::string path) {
-  return SettingsFile(std::move(path),
-                      SettingsStore{&platform::OpenProfile, &platform::RealFileSystem()});
-}
+SettingsFiles RealSettingsFiles() { return {&platform::OpenProfile, &platform::RealFileSystem()}; }
 
-namespace {
-
-class ProfileFiles final : public SettingsFiles {
- public:
-  SettingsFile Open(std::string path) override { return OpenSettingsFile(std::move(path)); }
-};
-
-}  // namespace
-
-SettingsFiles& RealSettingsFiles() {
-  static ProfileFiles files;
-  return files;
-}
+SettingsFile OpenSettingsFile(std::string path) { return RealSettingsFiles().Open(std::move(path)); }
 
 }  // namespace vyr

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/file_system.h"
 #include "platform/profile.h"
@@ -19,17 +20,27 @@ class SettingsWriteError : public std::runtime_error {
   explicit SettingsWriteError(const std::string& path);
 };
 
-// Where a settings file lives: how a profile is opened on a path, and the
-// file operations that let a save go through a copy of the file.
-struct SettingsStore {
+class SettingsFile;
+
+// Where settings files live, which the program's controllers and its tests
+// choose: how a profile is opened on a path, and the file operations that
+// let a save go through a copy of the file. Without them (profiles in
+// memory) a write through a copy writes the profile directly, as nothing
+// there can be left half-written.
+struct SettingsFiles {
   std::function<std::unique_ptr<platform::Profile>(std::string path)> open_profile;
   platform::FileSystem* files = nullptr;
+
+  SettingsFile Open(std::string path) const;
 };
+
+// The files themselves, through the profile functions.
+SettingsFiles RealSettingsFiles();
 
 class SettingsFile {
  public:
   // The file at `path` of `store`.
-  SettingsFile(std::string path, SettingsStore store);
+  SettingsFile(std::string path, SettingsFiles store);
   // One profile with no file behind it (a profile in memory): a write through
   // a copy writes it directly, as nothing there can be left half-written.
   SettingsFile(std::unique_ptr<platform::Profile> profile, std::string path)
@@ -63,7 +74,7 @@ class SettingsFile {
  private:
   std::unique_ptr<platform::Profile> profile_;
   std::string path_;
-  SettingsStore store_;
+  SettingsFiles store_;
 };
 
 // The copy that a write through a copy makes of the file `file_path`.
@@ -72,15 +83,8 @@ std::string SettingsCopyPath(const std::string& file_path);
 // The settings file at `path`.
 SettingsFile OpenSettingsFile(std::string path);
 
-// Where the controllers get the settings file from: the file itself, or a
-// test's profile in memory.
-class SettingsFiles {
- public:
-  virtual ~SettingsFiles() = default;
-  virtual SettingsFile Open(std::string path) = 0;
-};
-
-// OpenSettingsFile.
-SettingsFiles& RealSettingsFiles();
+inline SettingsFile SettingsFiles::Open(std::string path) const {
+  return SettingsFile(std::move(path), *this);
+}
 
 }  // namespace vyr

@@ -44,7 +44,7 @@ class ApplicationTest : public ::testing::Test, protected test::ApplicationFakes
   Application application{
       ApplicationViews{main, chooser, scan, mini, tray, menus, about, shell, warnings,
                        settings_windows.Views()},
-      ApplicationServices{files, lister, drives, drives, settings_files, hot_keys},
+      ApplicationServices{files, lister, drives, drives, settings_files.Files(), hot_keys},
                           "c:\\vyr\\vyr.exe", "c:\\vyr\\"};
 };
 

@@ -11,12 +11,15 @@
 
 namespace vyr::test {
 
-class FakeSettingsFiles final : public SettingsFiles {
+class FakeSettingsFiles {
  public:
   std::map<std::string, FakeProfile> files;
 
-  SettingsFile Open(std::string path) override {
-    return SettingsFile(std::make_unique<Forward>(files[path]), path);
+  // No file operations: a write through a copy writes the profile directly.
+  SettingsFiles Files() {
+    return {[this](std::string path) -> std::unique_ptr<platform::Profile> {
+      return std::make_unique<Forward>(files[path]);
+    }};
   }
 
  private:

@@ -82,7 +82,7 @@ class FakeDisk final : public platform::FileSystem {
   std::string failing_step;  // "copy", "move", "remove" or "write"
   int writes_before_failure = 0;
 
-  SettingsStore Store() {
+  SettingsFiles Store() {
     return {[this](std::string path) { return std::make_unique<Profile>(*this, std::move(path)); },
             this};
   }

@@ -124,7 +124,7 @@ class TrayModeWindowsTest : public ::testing::Test, protected test::ApplicationF
   Application application{
       ApplicationViews{form1, chooser, scan, form4, tray, form1, about, shell, warnings,
                        settings_windows.Views()},
-      ApplicationServices{files, lister, drives, drives, settings_files, form4},
+      ApplicationServices{files, lister, drives, drives, settings_files.Files(), form4},
       "c:\\vyr\\vyr.exe", "c:\\vyr\\"};
 };
 
