@@ -297,7 +297,7 @@ bool TForm1::OpenHelpItem(int tag) const {
 }
 
 void TForm1::ShowAbout() {
-  if (about_ != nullptr) about_->ShowModal();
+  if (about_ != nullptr) about_->ShowAbout();
 }
 
 LRESULT TForm1::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {

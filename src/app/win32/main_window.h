@@ -18,6 +18,7 @@
 #include "framework/window.h"
 #include "jump/win32/completing_input_box.h"
 #include "platform/shell.h"
+#include "ui/about_box_view.h"
 
 namespace vyr {
 
@@ -31,7 +32,7 @@ class TForm1 final : public framework::Window, public MainWindowView, public Tra
     mini_ = mini;
   }
   void SetApplication(Application* application) { application_ = application; }
-  void SetAboutBox(framework::Window* about) { about_ = about; }
+  void SetAboutBox(AboutBoxView* about) { about_ = about; }
 
   // The tray icon opens these two menus itself and hands the chosen item's
   // tag back to OnTrayMenuChoice (0 when nothing was chosen).
@@ -109,7 +110,7 @@ class TForm1 final : public framework::Window, public MainWindowView, public Tra
   Application* application_ = nullptr;
   framework::Window* chooser_ = nullptr;
   framework::Window* mini_ = nullptr;
-  framework::Window* about_ = nullptr;
+  AboutBoxView* about_ = nullptr;
 
   framework::Control label1_;
   framework::ComboBox combo_box1_;
