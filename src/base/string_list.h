@@ -36,6 +36,8 @@ class StringList {
   // Every entry with its separator after it, as the buffer holds them: a
   // list of lines ended by CR LF is the very bytes of their file.
   std::string_view Bytes() const { return {bytes_.data(), offsets_.back()}; }
+  // Where those bytes end: an entry may be read in blocks up to here.
+  const char* BytesEnd() const { return bytes_.data() + offsets_.back(); }
   std::string_view separator() const { return separator_; }
 
   // The bytes of all entries together, separators not counted.

@@ -63,7 +63,7 @@ Children WithNameEntries(const WalkedTree& tree, ChildNumbers numbers, int parts
   const std::size_t size = tree.size();
   Children children{std::move(numbers.starts), FreshArray<Entry>(size)};
   const std::uint32_t* const ids = numbers.ids.get();
-  const char* const readable_end = tree.names().Bytes().data() + tree.names().Bytes().size();
+  const char* const readable_end = tree.names().BytesEnd();
   RunParts(parts, [&](int part) {
     const std::size_t end = PartStart(size, part + 1, parts);
     constexpr std::size_t kAhead = 8;
@@ -97,9 +97,7 @@ Below BelowBefore(std::string_view earlier, std::string_view later) {
 class OrderedWalk {
  public:
   OrderedWalk(const WalkedTree& tree, Children& children)
-      : tree_(tree),
-        children_(children),
-        readable_end_(tree.names().Bytes().data() + tree.names().Bytes().size()) {}
+      : tree_(tree), children_(children), readable_end_(tree.names().BytesEnd()) {}
 
   // Walks the paths below `top` (tree.size() for the root), telling
   // `sink.Own(directory)` each directory's own path in order. Below

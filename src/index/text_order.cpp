@@ -99,7 +99,7 @@ inline void CopyShort(char* to, const char* to_end, const char* from, const char
 void WriteLines(const StringList& texts, const Entry* sorted, std::size_t first, std::size_t end,
                 const std::vector<OrderRun>& runs, TextOrder& order, char* out, std::size_t at,
                 std::size_t out_end, std::vector<std::uint32_t>& offsets) {
-  const char* const texts_end = texts.Bytes().data() + texts.Bytes().size();
+  const char* const texts_end = texts.BytesEnd();
   char* const lines_end = out + out_end;
   auto run = runs.begin();
   // The texts read are far apart: each asked for well before it is copied.
@@ -144,7 +144,7 @@ TextOrder OrderTexts(const StringList& texts, int parts, std::span<char> room,
   order.lines.Adopt(ByteBuffer(), {0}, kLineEnd);
   if (size == 0) return order;
 
-  const char* const readable_end = texts.Bytes().data() + texts.Bytes().size();
+  const char* const readable_end = texts.BytesEnd();
   // Two entries for each text: where they are first made, and where they are
   // dealt to.
   std::unique_ptr<Entry[]> own_room;
