@@ -7,14 +7,32 @@
 #include <thread>
 
 #include "index/index_lines.h"
+#include "base/sjis.h"
 #include "index/index_texts.h"
 #include "platform/volumes.h"
 
 namespace vyr {
 
+namespace {
+
+// The label as part of a file name beside the program: a character that
+// would lead elsewhere or name no file (a drive's label is the drive's to
+// say) stands as "_". The second byte of a double-byte character is its own.
+std::string LabelInFileName(std::string_view label) {
+  constexpr std::string_view kNotInFileNames = "\\/:*?\"<>|";
+  std::string name(label);
+  for (std::size_t at = 0; at < name.size(); at += CharLength(name, at)) {
+    const auto byte = static_cast<unsigned char>(name[at]);
+    if (byte < 0x20 || kNotInFileNames.find(name[at]) != std::string_view::npos) name[at] = '_';
+  }
+  return name;
+}
+
+}  // namespace
+
 IndexPairPaths IndexStore::PairPaths(std::string_view volume_label) const {
   std::string base = directory_ + "Vyr_";
-  base.append(volume_label);
+  base.append(LabelInFileName(volume_label));
   return {base + ".dir", base + ".path"};
 }
 

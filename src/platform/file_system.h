@@ -51,7 +51,10 @@ class FileSystem {
 
   // Writes every file completely to a temporary file beside it, and only when
   // all are complete renames them over the old ones, in order: a failure
-  // leaves the previous files as they were.
+  // before the renames leaves the previous files as they were. Several files
+  // are whole only with the last of them: a failure or a kill between the
+  // renames leaves the set without it, never old files beside new ones.
+  // While another save of the same files is under way, fails at once.
   virtual bool ReplaceFiles(std::span<const FileWrite> files) = 0;
 
   // What a settings save through a copy needs. A file system that only reads

@@ -25,6 +25,11 @@ TEST_F(IndexStoreTest, PairIsNamedAfterTheVolumeLabel) {
   EXPECT_EQ(store.PairPaths("SYSTEM").names_file, "c:\\vyr\\Vyr_SYSTEM.dir");
   EXPECT_EQ(store.PairPaths("SYSTEM").paths_file, "c:\\vyr\\Vyr_SYSTEM.path");
   EXPECT_EQ(store.PairPaths("").names_file, "c:\\vyr\\Vyr_.dir");
+  // A label never leads out of the program's folder; ソ keeps its second byte, 0x5C.
+  EXPECT_EQ(store.PairPaths("\\..\\..\\x").names_file, "c:\\vyr\\Vyr__.._.._x.dir");
+  EXPECT_EQ(store.PairPaths("a/b:c*?\"<>|\t").paths_file, "c:\\vyr\\Vyr_a_b_c_______.path");
+  EXPECT_EQ(store.PairPaths("\x83\x5C\x83\x74\x83\x67").names_file,
+            "c:\\vyr\\Vyr_\x83\x5C\x83\x74\x83\x67.dir");
 }
 
 TEST_F(IndexStoreTest, LoadsBothListsAndTheLabel) {

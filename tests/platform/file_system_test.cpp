@@ -2,7 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <barrier>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
 #include "support/test_tree.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "framework/scoped_handles.h"
+#endif
 
 namespace vyr {
 namespace {
@@ -35,6 +46,64 @@ TEST_F(FileSystemTest, FailedReplaceLeavesEveryOldFileAsItWas) {
   EXPECT_EQ(Read(dir + "two.dir"), "OLD");
   EXPECT_EQ(Read(dir + "two.path"), "old");
   EXPECT_EQ(Read(dir + "two.dir.tmp"), "<unreadable>");
+}
+
+// The renames cannot all be done: the old files stay, or the set goes
+// without its last file, and a new first file never stands beside an old
+// last one.
+TEST_F(FileSystemTest, FailedRenameNeverLeavesNewFilesBesideOld) {
+  std::filesystem::create_directory(dir + "three.path");  // no file can take its place
+  const platform::FileWrite old_names[] = {{dir + "three.dir", "OLD"}};
+  ASSERT_TRUE(files.ReplaceFiles(old_names));
+  const platform::FileWrite pair[] = {{dir + "three.dir", "NEW"}, {dir + "three.path", "new"}};
+  EXPECT_FALSE(files.ReplaceFiles(pair));
+  EXPECT_EQ(Read(dir + "three.dir"), "OLD");
+  EXPECT_EQ(Read(dir + "three.dir.tmp"), "<unreadable>");
+  EXPECT_EQ(Read(dir + "three.path.tmp"), "<unreadable>");
+
+#ifdef _WIN32
+  // A reader holds the last file, which keeps it from being replaced.
+  const platform::FileWrite old_pair[] = {{dir + "four.dir", "OLD"}, {dir + "four.path", "old"}};
+  ASSERT_TRUE(files.ReplaceFiles(old_pair));
+  {
+    const framework::ScopedFile reader(CreateFileA((dir + "four.path").c_str(), GENERIC_READ,
+                                                   FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(reader.valid());
+    const platform::FileWrite new_pair[] = {{dir + "four.dir", "NEW"}, {dir + "four.path", "new"}};
+    EXPECT_FALSE(files.ReplaceFiles(new_pair));
+  }
+  EXPECT_EQ(Read(dir + "four.dir"), "OLD");
+  EXPECT_EQ(Read(dir + "four.path"), "old");
+#endif
+}
+
+// Two saves of one pair at once, round after round: one of them writes it,
+// whole, or each in turn; the pair is never half of one and half of the
+// other.
+TEST_F(FileSystemTest, SavesAtOnceLeaveOneWholePair) {
+  const std::string names = dir + "five.dir";
+  const std::string paths = dir + "five.path";
+  constexpr int kRounds = 100;
+  std::vector<std::string> pairs_left(kRounds);
+  std::barrier round_end(2, [&, round = 0]() mutable {
+    pairs_left[static_cast<std::size_t>(round++)] = Read(names) + Read(paths);
+  });
+  auto save_each_round = [&](const std::string& name, const std::string& path) {
+    const platform::FileWrite pair[] = {{names, name}, {paths, path}};
+    for (int round = 0; round < kRounds; ++round) {
+      files.ReplaceFiles(pair);
+      round_end.arrive_and_wait();
+    }
+  };
+  {
+    std::jthread a(save_each_round, "A", "a");
+    std::jthread b(save_each_round, "B", "b");
+  }
+  for (const std::string& pair : pairs_left) {
+    EXPECT_TRUE(pair == "Aa" || pair == "Bb") << pair;
+  }
+  EXPECT_EQ(Read(names + ".lock"), "<unreadable>");
 }
 
 TEST_F(FileSystemTest, MissingFileCannotBeRead) {

@@ -50,6 +50,48 @@ void SyncDirectoryOf(const std::string& path) {
   if (fd.get() >= 0) fsync(fd.get());
 }
 
+// Keeps a second save of the same files out while one is under way: a lock
+// on a file beside the first of them, which the system lets go of should
+// this process die, and which the save removes when it ends.
+class SaveLock {
+ public:
+  explicit SaveLock(const std::string& first_file) : path_(first_file + ".lock") {
+    // The save before may remove the file between its opening here and the
+    // lock: the lock is then on a file that no other save finds, and is
+    // taken again.
+    for (int tries = 0; tries < 3; ++tries) {
+      const int fd = open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+      if (fd < 0) break;
+      if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        busy_ = errno == EWOULDBLOCK;  // else a file system without locks: saved unguarded
+        close(fd);
+        return;
+      }
+      struct stat opened {};
+      struct stat named {};
+      if (fstat(fd, &opened) == 0 && stat(path_.c_str(), &named) == 0 &&
+          opened.st_ino == named.st_ino && opened.st_dev == named.st_dev) {
+        fd_ = fd;
+        return;
+      }
+      close(fd);
+    }
+  }
+  ~SaveLock() {
+    if (fd_ < 0) return;
+    unlink(path_.c_str());
+    close(fd_);
+  }
+  SaveLock(const SaveLock&) = delete;
+  SaveLock& operator=(const SaveLock&) = delete;
+  bool busy() const { return busy_; }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  bool busy_ = false;
+};
+
 class PosixFileSystem final : public FileSystem {
  public:
   bool ReadWholeFile(const std::string& path, ByteBuffer& content,
@@ -85,26 +127,32 @@ class PosixFileSystem final : public FileSystem {
   }
 
   bool ReplaceFiles(std::span<const FileWrite> files) override {
-    std::vector<std::pair<std::string, std::string>> renames;  // temporary, final
-    bool complete = true;
+    std::vector<std::string> finals;
     for (const FileWrite& file : files) {
       const std::optional<std::string> native = posix::ToNativePath(file.path);
-      if (!native) {
-        complete = false;
-        break;
-      }
-      std::string temporary = *native + ".tmp";
-      renames.emplace_back(temporary, *native);
-      if (!WriteComplete(temporary, file.content)) {
-        complete = false;
-        break;
-      }
+      if (!native) return false;
+      finals.push_back(*native);
     }
-    for (const auto& [temporary, final_path] : renames) {
-      if (complete && rename(temporary.c_str(), final_path.c_str()) != 0) complete = false;
-      if (!complete) unlink(temporary.c_str());
+    if (finals.empty()) return true;
+    const SaveLock lock(finals.front());
+    if (lock.busy()) return false;  // another save of these files is under way
+    std::vector<std::string> temporaries;
+    bool complete = true;
+    for (std::size_t k = 0; k < finals.size() && complete; ++k) {
+      temporaries.push_back(finals[k] + ".tmp");
+      complete = WriteComplete(temporaries.back(), files[k].content);
     }
-    if (!renames.empty()) SyncDirectoryOf(renames.front().second);
+    // Files replaced together are whole only with the last of them, which
+    // goes first: a failure or a kill between the renames then leaves a set
+    // without it, which a reader takes for none, never old files beside new.
+    if (complete && finals.size() > 1 && unlink(finals.back().c_str()) != 0 && errno != ENOENT) {
+      complete = false;
+    }
+    for (std::size_t k = 0; k < temporaries.size(); ++k) {
+      if (complete && rename(temporaries[k].c_str(), finals[k].c_str()) != 0) complete = false;
+      if (!complete) unlink(temporaries[k].c_str());
+    }
+    SyncDirectoryOf(finals.front());
     return complete;
   }
 

@@ -60,22 +60,37 @@ class Win32FileSystem final : public FileSystem {
   }
 
   bool ReplaceFiles(std::span<const FileWrite> files) override {
-    std::vector<std::pair<std::string, std::string>> renames;  // temporary, final
-    bool complete = true;
-    for (const FileWrite& file : files) {
-      std::string temporary = file.path + ".tmp";
-      renames.emplace_back(temporary, file.path);
-      if (!WriteComplete(temporary, file.content)) {
-        complete = false;
-        break;
-      }
+    if (files.empty()) return true;
+    // Keeps a second save of the same files out while this one is under
+    // way: the file is this handle's alone, and goes with it, also should
+    // the process die.
+    const framework::ScopedFile lock(
+        CreateFileA((files.front().path + ".lock").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (!lock.valid() && (GetLastError() == ERROR_SHARING_VIOLATION ||
+                          GetLastError() == ERROR_ACCESS_DENIED)) {
+      return false;
     }
-    for (const auto& [temporary, final_path] : renames) {
-      if (complete && !MoveFileExA(temporary.c_str(), final_path.c_str(),
+    std::vector<std::string> temporaries;
+    bool complete = true;
+    for (std::size_t k = 0; k < files.size() && complete; ++k) {
+      temporaries.push_back(files[k].path + ".tmp");
+      complete = WriteComplete(temporaries.back(), files[k].content);
+    }
+    // Files replaced together are whole only with the last of them, which
+    // goes first: a failure or a kill between the renames then leaves a set
+    // without it, which a reader takes for none, never old files beside new.
+    // A reader holding it open keeps every old file as it is.
+    if (complete && files.size() > 1 && !DeleteFileA(files.back().path.c_str()) &&
+        GetLastError() != ERROR_FILE_NOT_FOUND) {
+      complete = false;
+    }
+    for (std::size_t k = 0; k < temporaries.size(); ++k) {
+      if (complete && !MoveFileExA(temporaries[k].c_str(), files[k].path.c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         complete = false;
       }
-      if (!complete) DeleteFileA(temporary.c_str());
+      if (!complete) DeleteFileA(temporaries[k].c_str());
     }
     return complete;
   }
