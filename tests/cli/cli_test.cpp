@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/run_cli.h"
+#include "fakes/fake_drives.h"
 #include "index/index_texts.h"
 #include "jump/jump_texts.h"
 #include "support/test_tree.h"
@@ -62,6 +63,20 @@ TEST_F(CliTest, FindWithoutAPairAsksForAScan) {
   const Output found = Find("abc");
   EXPECT_EQ(found.status, kExitScanFirst);
   EXPECT_EQ(found.err, std::string(texts::kScanFirst) + "\n");
+}
+
+// The drive may be gone since, or never was: its pair, which drives without
+// a label share, stays.
+TEST_F(CliTest, ScanOfADriveThatIsNotThereLeavesItsPairAlone) {
+  ASSERT_EQ(Scan().status, kExitFound);
+  test::EffectLog log;
+  test::FakeDrives no_drives{log};
+  const Output scan =
+      RunCli({"scan", Drive(), "--index-dir", index_dir}, Machine{no_drives, no_drives});
+  EXPECT_EQ(scan.status, kExitNotFound);
+  EXPECT_EQ(scan.out, "");
+  EXPECT_NE(scan.err, "");
+  EXPECT_EQ(Find("abc").status, kExitFound);
 }
 
 TEST_F(CliTest, BadArgumentsGiveTheUsage) {

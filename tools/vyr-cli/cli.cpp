@@ -43,7 +43,7 @@ int Run(const std::vector<std::string>& args, const Console& console, const Mach
                                     ? platform::WithTrailingSeparator(*options->index_dir)
                                     : platform::ProgramDirectory();
   const IndexStore store(platform::RealFileSystem(), directory);
-  return options->command == "scan" ? Scan(*options, store, console.out, console.err)
+  return options->command == "scan" ? Scan(*options, store, machine.drives, console.out, console.err)
                                     : Find(*options, store, machine, console);
 }
 

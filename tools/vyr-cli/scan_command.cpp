@@ -1,5 +1,9 @@
 #include "tools/vyr-cli/scan_command.h"
 
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
 #include "index/scanner.h"
 #include "platform/directory_lister.h"
 #include "tools/vyr-cli/cli.h"
@@ -35,10 +39,22 @@ class StreamWarnings final : public WarningBox {
   bool shown_ = false;
 };
 
+bool HasDrive(platform::Drives& drives, char letter) {
+  const auto lower = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+  const std::vector<platform::DriveInfo> listed = drives.List();
+  return std::any_of(listed.begin(), listed.end(),
+                     [&](const platform::DriveInfo& drive) { return drive.letter == lower; });
+}
+
 }  // namespace
 
-int Scan(const Options& options, const IndexStore& store, std::ostream& out, std::ostream& err) {
+int Scan(const Options& options, const IndexStore& store, platform::Drives& drives,
+         std::ostream& out, std::ostream& err) {
   const char letter = options.operands[0][0];
+  if (!HasDrive(drives, letter)) {
+    err << "vyr-cli: there is no drive " << letter << ":\n";
+    return kExitNotFound;
+  }
   LoadedIndex index;
   LoadIndexOfDrive(letter, store, index);
   const auto lister = platform::MakeDirectoryLister();
