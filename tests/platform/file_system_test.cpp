@@ -13,6 +13,8 @@
 #include <windows.h>
 
 #include "framework/scoped_handles.h"
+#else
+#include <sys/stat.h>
 #endif
 
 namespace vyr {
@@ -110,6 +112,16 @@ TEST_F(FileSystemTest, MissingFileCannotBeRead) {
   ByteBuffer content("kept");
   EXPECT_FALSE(files.ReadWholeFile(dir + "missing.dir", content));
 }
+
+#ifndef _WIN32
+// A pipe where a file should be is no file, and keeps nobody waiting.
+TEST_F(FileSystemTest, PipeIsNotRead) {
+  const std::string pipe = dir + "pipe.dir";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  ByteBuffer content;
+  EXPECT_FALSE(files.ReadWholeFile(pipe, content));
+}
+#endif
 
 }  // namespace
 }  // namespace vyr

@@ -98,12 +98,14 @@ class PosixFileSystem final : public FileSystem {
                      ReadObserver* observer) override {
     const std::optional<std::string> native = posix::ToNativePath(path);
     if (!native) return false;
-    Descriptor fd(open(native->c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking at the opening: a pipe in the file's place would keep the
+    // reader waiting for a writer. Only a plain file is read.
+    Descriptor fd(open(native->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) return false;
     // Other writers are kept out with an advisory lock, as far as Linux can.
     if (flock(fd.get(), LOCK_SH | LOCK_NB) != 0) return false;
     struct stat st {};
-    if (fstat(fd.get(), &st) != 0 || st.st_size < 0) return false;
+    if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) return false;
     const auto size = static_cast<std::size_t>(st.st_size);
     try {
       content.Reserve(size + kReadRoomPastEnd);

@@ -1,12 +1,12 @@
 #include "platform/volumes.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "base/sjis.h"
 #include "platform/posix/cp932.h"
@@ -14,12 +14,31 @@
 
 namespace vyr::platform {
 
+namespace {
+
+// The beginning of the file, enough for any label: only a plain file is
+// read, as something else (a pipe) might keep the reader waiting for ever.
+std::string ReadLabelFile(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {};
+  std::string label;
+  struct stat st {};
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    char bytes[1024];
+    const ssize_t got = read(fd, bytes, sizeof bytes);
+    if (got > 0) label.assign(bytes, static_cast<std::size_t>(got));
+  }
+  close(fd);
+  return label;
+}
+
+}  // namespace
+
 // Wine keeps the label of a drive in the file ".windows-label" at its root.
 std::string VolumeLabel(char letter) {
   const std::optional<std::string> root = posix::DriveRoot(letter);
   if (!root) return {};
-  std::ifstream file(*root + "/.windows-label", std::ios::binary);
-  std::string label((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string label = ReadLabelFile(*root + "/.windows-label");
   while (!label.empty() && (label.back() == '\n' || label.back() == '\r')) label.pop_back();
   std::string ansi = posix::Utf8ToAnsi(label);
   if (ansi.size() > 254) ansi.resize(254);  // the platform offers a 255-byte buffer
