@@ -16,7 +16,9 @@ std::optional<std::string> DriveRoot(char letter) {
     const std::size_t end = rest.find(';');
     const std::string_view item = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    if (item.size() >= 2 && item[1] == '=' &&
+    // "t=" maps nothing: an unset variable in "t=$TREE" must not make the
+    // drive the whole machine.
+    if (item.size() > 2 && item[1] == '=' &&
         std::tolower(static_cast<unsigned char>(item[0])) ==
             std::tolower(static_cast<unsigned char>(letter))) {
       std::string root(item.substr(2));
