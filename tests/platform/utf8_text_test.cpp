@@ -8,12 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 
 #include "base/sjis.h"
+#include "platform/console_text.h"
 #include "support/hex.h"
 
 namespace vyr {
@@ -99,6 +101,14 @@ TEST(AnsiToUtf8, WholeStrings) {
   for (const Case& c : cases) {
     EXPECT_EQ(Hex(platform::AnsiToUtf8(c.ansi)), Hex(c.utf8)) << Hex(c.ansi);
   }
+}
+
+// A damaged name's lead byte at the end of a line never takes the line end:
+// each candidate printed stays a line of its own.
+TEST(AnsiToConsole, EachLineStaysALine) {
+  const std::string console = platform::AnsiToConsole("t:\\one\x82\nt:\\two\n\x82");
+  EXPECT_EQ(std::count(console.begin(), console.end(), '\n'), 2) << Hex(console);
+  EXPECT_NE(console.find("\nt:\\two\n"), std::string::npos) << Hex(console);
 }
 
 TEST(AnsiToUtf8, LongTextKeepsEveryPairWhole) {

@@ -7,7 +7,19 @@ namespace vyr::platform {
 
 std::string ArgumentToAnsi(std::string_view argument) { return posix::Utf8ToAnsi(argument); }
 
-std::string AnsiToConsole(std::string_view text) { return posix::AnsiToUtf8(text); }
+// Line by line: a lead byte that ends a line (a damaged name) stands alone
+// and never takes the line end with it, so that each line stays one.
+std::string AnsiToConsole(std::string_view text) {
+  std::string console;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    console += posix::AnsiToUtf8(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    console += '\n';
+    text.remove_prefix(end + 1);
+  }
+  return console;
+}
 
 std::string NativePath(std::string_view path) {
   if (!posix::IsDrivePath(path)) return std::string(path);
