@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The settings dialog's "コマンド" tab as a user works it. Opened from the main
 # window's context menu it hides the main window and shows on "その他" first.
-# An entry added through the editor (typed fields, a key pressed alone in the
-# hot-key field, which takes Alt with it) is saved by OK and then runs from
-# tray mode by its hot key; Cancel in the editor after an add leaves nothing.
+# An entry added through the editor (typed fields, a key pressed with Shift
+# alone in the hot-key field, which takes Alt with it) is saved by OK and
+# then runs from tray mode by its hot key; Cancel in the editor after an add
+# leaves nothing.
 # Remove asks first, also by Ctrl+Del, after which the arrow keys still move
 # in the list; move down and a row dragged with the mouse reorder the list;
 # the last entry cannot be removed; the reset writes the default count
@@ -106,13 +107,13 @@ press Tab
 type_text "$E2E_RECORDER_WIN"
 press Tab
 type_text added-run
-press Tab Tab Tab h
+press Tab Tab Tab shift+h
 screenshot editor >/dev/null
 press Return
 wait_for_no_window "$EDITOR_TITLE" || fail "Enter did not close the editor"
 close_settings "$OK_X"
 expect_eq "$(titles)" "first second third added" "the list after the add"
-expect_eq "$(setting HOTKEY3)" "Alt+H" "the added entry's hot key"
+expect_eq "$(setting HOTKEY3)" "Shift+Alt+H" "the added entry's hot key"
 expect_eq "$(setting OPTION3)" "added-run" "the added entry's parameters"
 
 # --- Cancel in the editor after an add leaves no entry; remove asks; move
@@ -149,8 +150,8 @@ click_window "$main" 20 10 3
 read -r mx my _ _ < <(wait_for_vyr_menu) || fail "the context menu did not open"
 click_at $((mx + 20)) $((my + 10))
 wait_for_no_window "$MAIN_TITLE" || fail "K5 did not hide the main window"
-press alt+h
-wait_for_line "$log" $'^CMDLINE\t.* added-run\t' || fail "Alt+H did not run the added entry"
+press shift+alt+h
+wait_for_line "$log" $'^CMDLINE\t.* added-run\t' || fail "Shift+Alt+H did not run the added entry"
 vyr_close
 wait_for_exit "$VYR_PID" || fail "the program did not end"
 # Out of tray mode for the next run.

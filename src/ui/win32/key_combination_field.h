@@ -51,7 +51,8 @@ constexpr KeyCombination TakenWithAlt(KeyCombination pressed) {
 // (HKM_SETRULES) cannot say it on both systems alike, since Windows adds the
 // replacement modifiers to Shift and Wine puts them in its place (Shift+B
 // would become Alt+B). They are set for a key alone, where both agree; the
-// field corrects Shift alone after each key the control has taken.
+// field corrects Shift alone after each key and character the control has
+// taken.
 class KeyCombinationField final : public framework::Control, private framework::Subclass {
  public:
   // Makes the field on `parent`; it comes after the controls made before it
@@ -76,7 +77,9 @@ class KeyCombinationField final : public framework::Control, private framework::
 
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
     const LRESULT result = Default(message, wparam, lparam);
-    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+    // Wine's control takes the key again from the character that follows it.
+    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR ||
+        message == WM_SYSCHAR) {
       const KeyCombination pressed = Value();
       if (TakenWithAlt(pressed) != pressed) SetValue(TakenWithAlt(pressed));
     }

@@ -65,11 +65,15 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-// A key as the keyboard gives it to the focused control.
+// A key as the keyboard gives it to the focused control: a key that types a
+// character is followed by that character, as the message loop makes it.
 void Press(HWND control, UINT key, bool alt = false) {
   const UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, 0)) << 16;
   SendMessageA(control, down, key, scan | 1);
+  if (const UINT character = MapVirtualKeyA(key, MAPVK_VK_TO_CHAR)) {
+    SendMessageA(control, alt ? WM_SYSCHAR : WM_CHAR, character, scan | 1);
+  }
   SendMessageA(control, alt ? WM_SYSKEYUP : WM_KEYUP, key, scan | 0xC0000001);
 }
 
