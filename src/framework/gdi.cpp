@@ -10,12 +10,14 @@
 
 namespace vyr::framework {
 
-HFONT FaceFont(const char* face, int height, bool bold) {
-  // Fonts are made once per face and size and kept until the process ends.
-  static std::map<std::tuple<std::string, int, bool>, ScopedFont> fonts;
-  ScopedFont& font = fonts[{face, height, bold}];
+HFONT FaceFont(const char* face, int height, FontStyle style) {
+  // Fonts are made once per face, size and style and kept until the process
+  // ends.
+  static std::map<std::tuple<std::string, int, FontStyle>, ScopedFont> fonts;
+  ScopedFont& font = fonts[{face, height, style}];
   if (!font) {
-    font.reset(CreateFontA(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    font.reset(CreateFontA(-height, 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                           style.underline ? TRUE : FALSE, FALSE,
                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
   }
@@ -23,7 +25,7 @@ HFONT FaceFont(const char* face, int height, bool bold) {
 }
 
 HFONT UiFont() { return FaceFont(texts::kUiFontName, 12); }
-HFONT BoldUiFont(int height) { return FaceFont(texts::kUiFontName, height, true); }
+HFONT BoldUiFont(int height) { return FaceFont(texts::kUiFontName, height, {.bold = true}); }
 HFONT FixedFont() { return FaceFont(texts::kFixedFontName, 12); }
 
 int TextWidth(HWND window, HFONT font, const char* text) {

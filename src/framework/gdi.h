@@ -12,7 +12,12 @@ HFONT BoldUiFont(int height);
 // "ＭＳ ゴシック", 12 pixels (the drive box).
 HFONT FixedFont();
 // Any face at `height` pixels (the progress window's drive letter).
-HFONT FaceFont(const char* face, int height, bool bold = false);
+struct FontStyle {
+  bool bold = false;
+  bool underline = false;
+  auto operator<=>(const FontStyle&) const = default;
+};
+HFONT FaceFont(const char* face, int height, FontStyle style = {});
 
 // The width in pixels of `text` drawn in `font`.
 int TextWidth(HWND window, HFONT font, const char* text);

@@ -19,6 +19,10 @@ class Shell {
   // for a typed address, a help page or a web link: the shell decides what
   // opens it.
   virtual void Open(std::string_view target) = 0;
+
+  // ShellExecuteA with the "Open" verb and SW_SHOWNORMAL, no parameters and
+  // no directory: a help page beside the program.
+  virtual void OpenPage(std::string_view page) = 0;
 };
 
 }  // namespace vyr::platform

@@ -1,4 +1,5 @@
-// The shell: "run PROGRAM | PARAMETERS | DIRECTORY" and "open TARGET".
+// The shell: "run PROGRAM | PARAMETERS | DIRECTORY", "open TARGET" and
+// "open page PAGE".
 #pragma once
 
 #include <string>
@@ -17,6 +18,7 @@ class FakeShell final : public platform::Shell, LogsEffects {
         std::string(directory));
   }
   void Open(std::string_view target) override { Log("open " + std::string(target)); }
+  void OpenPage(std::string_view page) override { Log("open page " + std::string(page)); }
 };
 
 }  // namespace vyr::test

@@ -21,6 +21,7 @@ bool TForm3::Create(HWND owner) {
   if (!Window::Create(args)) return false;
   using framework::CreateControl;
   const HWND me = hwnd();
+  shell_.SetOwner(me);
   HFONT font = framework::UiFont();
   // The black panel: a plain static, painted black like the labels on it.
   CreateControl(me, {"STATIC", "", 0, 4, 4, 489, 269, kPanelId, font});
@@ -32,15 +33,17 @@ bool TForm3::Create(HWND owner) {
   }
   CreateControl(me, {"STATIC", "since 1996", SS_CENTER, 150, 150, 196, 16, 0, font});
   CreateControl(me, {"STATIC", "Contact me to:", 0, 20, 220, 200, 16, 0, font});
+  // A long program folder is cut in the middle on the screen, on one line;
+  // the caption, which the click opens, stays whole.
   const std::string help = platform::ProgramDirectory() + "html\\index.html";
-  link_.Attach(CreateControl(me, {"STATIC", help, SS_NOTIFY, 20, 240, 460, 16, kLinkId,
-                                  framework::FaceFont("Arial", 13)}));
+  link_.Attach(CreateControl(me, {"STATIC", help, SS_NOTIFY | SS_PATHELLIPSIS, 20, 240, 460, 16,
+                                  kLinkId, framework::FaceFont("Arial", 13, {.underline = true})}));
   CreateControl(me, {"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 212, 279, 75, 25, IDOK,
                      framework::BoldUiFont(12)});
   return true;
 }
 
-void TForm3::LinkClick() const { shell_.Open(link_.Text()); }
+void TForm3::LinkClick() { shell_.Open(link_.Text()); }
 
 void TForm3::OnCommand(int id, int code) {
   if (id == kLinkId && code == STN_CLICKED) {

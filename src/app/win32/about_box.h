@@ -4,7 +4,7 @@
 #include "framework/controls.h"
 #include "framework/scoped_handles.h"
 #include "framework/window.h"
-#include "platform/shell.h"
+#include "platform/win32/shell.h"
 #include "ui/about_box_view.h"
 
 namespace vyr {
@@ -12,7 +12,6 @@ namespace vyr {
 class TForm3 final : public framework::Window, public AboutBoxView {
  public:
   void ShowAbout() override { ShowModal(); }
-  explicit TForm3(platform::Shell& shell) : shell_(shell) {}
   bool Create(HWND owner);
 
  protected:
@@ -20,9 +19,9 @@ class TForm3 final : public framework::Window, public AboutBoxView {
   void OnCommand(int id, int code) override;
 
  private:
-  void LinkClick() const;
+  void LinkClick();
 
-  platform::Shell& shell_;
+  platform::Win32Shell shell_;  // on the box's behalf
   framework::Control link_;
   framework::ScopedBitmap picture_;
   framework::ScopedBrush black_{CreateSolidBrush(RGB(0, 0, 0))};

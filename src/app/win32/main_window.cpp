@@ -280,7 +280,7 @@ void TForm1::PopMainPopup(POINT at) {
 }
 
 void TForm1::OpenHelp(const char* page) const {
-  shell_.Open(platform::ProgramDirectory() + page);
+  shell_.OpenPage(platform::ProgramDirectory() + page);
 }
 
 bool TForm1::OpenHelpItem(int tag) const {

@@ -47,11 +47,11 @@ int Run() {
 
   std::unique_ptr<Application> application;
   // The windows reach other programs through the one shell, on behalf of
-  // the main window.
+  // the main window; the about box opens its link on its own behalf.
   platform::Win32Shell shell;
   TForm1 form1(shell);
   TForm2 form2;
-  TForm3 form3(shell);
+  TForm3 form3;
   TForm4 form4;
   TForm5 form5([&application] { return application && application->scanning(); });
   TForm6 form6;

@@ -35,7 +35,7 @@ bool TForm5::Create() {
   using framework::CreateControl;
   const HWND me = hwnd();
   HFONT label_font = framework::FaceFont(framework::texts::kUiFontName, 13);
-  HFONT bold = framework::FaceFont(framework::texts::kUiFontName, 13, true);
+  HFONT bold = framework::FaceFont(framework::texts::kUiFontName, 13, {.bold = true});
   // The panel with its lowered bevel fills the window.
   CreateControl(me, {"STATIC", "", SS_SUNKEN, 0, 0, kClientWidth, kClientHeight, 0, label_font,
                      WS_EX_STATICEDGE});

@@ -16,4 +16,8 @@ void Win32Shell::Open(std::string_view target) {
   ShellExecuteA(owner_, "open", std::string(target).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
+void Win32Shell::OpenPage(std::string_view page) {
+  ShellExecuteA(owner_, "Open", std::string(page).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 }  // namespace vyr::platform

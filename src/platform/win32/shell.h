@@ -14,6 +14,7 @@ class Win32Shell final : public Shell {
   void Execute(std::string_view program, std::string_view parameters,
                std::string_view directory) override;
   void Open(std::string_view target) override;
+  void OpenPage(std::string_view page) override;
 
  private:
   HWND owner_ = nullptr;
