@@ -17,15 +17,17 @@ HFONT FaceFont(const char* face, int height, FontStyle style) {
   ScopedFont& font = fonts[{face, height, style}];
   if (!font) {
     font.reset(CreateFontA(-height, 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                           style.underline ? TRUE : FALSE, FALSE,
-                           SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
+                           style.underline ? TRUE : FALSE, FALSE, SHIFTJIS_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, face));
   }
   return font.get();
 }
 
 HFONT UiFont() { return FaceFont(texts::kUiFontName, 12); }
-HFONT BoldUiFont(int height) { return FaceFont(texts::kUiFontName, height, {.bold = true}); }
+HFONT BoldUiFont(int height) {
+  return FaceFont(texts::kUiFontName, height, {.bold = true});
+}
 HFONT FixedFont() { return FaceFont(texts::kFixedFontName, 12); }
 
 int TextWidth(HWND window, HFONT font, const char* text) {

@@ -11,12 +11,13 @@ HFONT UiFont();
 HFONT BoldUiFont(int height);
 // "ＭＳ ゴシック", 12 pixels (the drive box).
 HFONT FixedFont();
-// Any face at `height` pixels (the progress window's drive letter).
 struct FontStyle {
   bool bold = false;
   bool underline = false;
   auto operator<=>(const FontStyle&) const = default;
 };
+// Any face at `height` pixels (the progress window's drive letter, the about
+// box's link).
 HFONT FaceFont(const char* face, int height, FontStyle style = {});
 
 // The width in pixels of `text` drawn in `font`.

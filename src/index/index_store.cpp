@@ -6,8 +6,8 @@
 #include <system_error>
 #include <thread>
 
-#include "index/index_lines.h"
 #include "base/sjis.h"
+#include "index/index_lines.h"
 #include "index/index_texts.h"
 #include "platform/volumes.h"
 

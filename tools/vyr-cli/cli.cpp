@@ -43,8 +43,9 @@ int Run(const std::vector<std::string>& args, const Console& console, const Mach
                                     ? platform::WithTrailingSeparator(*options->index_dir)
                                     : platform::ProgramDirectory();
   const IndexStore store(platform::RealFileSystem(), directory);
-  return options->command == "scan" ? Scan(*options, store, machine.drives, console.out, console.err)
-                                    : Find(*options, store, machine, console);
+  return options->command == "scan"
+             ? Scan(*options, store, machine.drives, console.out, console.err)
+             : Find(*options, store, machine, console);
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -1,8 +1,8 @@
 #include <cstring>
 #include <iostream>
 #include <optional>
-#include <string>
 #include <sstream>
+#include <string>
 
 #include "platform/console_text.h"
 #include "platform/drives.h"

@@ -43,7 +43,9 @@ bool TForm3::Create(HWND owner) {
   return true;
 }
 
-void TForm3::LinkClick() { shell_.Open(link_.Text()); }
+void TForm3::LinkClick() {
+  shell_.Open(link_.Text());
+}
 
 void TForm3::OnCommand(int id, int code) {
   if (id == kLinkId && code == STN_CLICKED) {

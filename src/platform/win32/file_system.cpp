@@ -67,8 +67,8 @@ class Win32FileSystem final : public FileSystem {
     const framework::ScopedFile lock(
         CreateFileA((files.front().path + ".lock").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
-    if (!lock.valid() && (GetLastError() == ERROR_SHARING_VIOLATION ||
-                          GetLastError() == ERROR_ACCESS_DENIED)) {
+    if (!lock.valid() &&
+        (GetLastError() == ERROR_SHARING_VIOLATION || GetLastError() == ERROR_ACCESS_DENIED)) {
       return false;
     }
     std::vector<std::string> temporaries;
