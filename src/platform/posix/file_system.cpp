@@ -11,6 +11,7 @@
 
 #include "platform/large_pages.h"
 #include "platform/posix/native_path.h"
+#include "platform/replace_in_turn.h"
 
 namespace vyr::platform {
 namespace {
@@ -92,6 +93,21 @@ class SaveLock {
   bool busy_ = false;
 };
 
+bool RemoveNative(const std::string& path) {
+  return unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+class PosixSaveSteps final : public SaveSteps {
+ public:
+  bool WriteThrough(const std::string& path, std::string_view content) override {
+    return WriteComplete(path, content);
+  }
+  bool Remove(const std::string& path) override { return RemoveNative(path); }
+  bool Rename(const std::string& from, const std::string& to) override {
+    return rename(from.c_str(), to.c_str()) == 0;
+  }
+};
+
 class PosixFileSystem final : public FileSystem {
  public:
   bool ReadWholeFile(const std::string& path, ByteBuffer& content,
@@ -129,32 +145,18 @@ class PosixFileSystem final : public FileSystem {
   }
 
   bool ReplaceFiles(std::span<const FileWrite> files) override {
-    std::vector<std::string> finals;
+    std::vector<FileWrite> native_files;
     for (const FileWrite& file : files) {
-      const std::optional<std::string> native = posix::ToNativePath(file.path);
+      std::optional<std::string> native = posix::ToNativePath(file.path);
       if (!native) return false;
-      finals.push_back(*native);
+      native_files.push_back({std::move(*native), file.content});
     }
-    if (finals.empty()) return true;
-    const SaveLock lock(finals.front());
+    if (native_files.empty()) return true;
+    const SaveLock lock(native_files.front().path);
     if (lock.busy()) return false;  // another save of these files is under way
-    std::vector<std::string> temporaries;
-    bool complete = true;
-    for (std::size_t k = 0; k < finals.size() && complete; ++k) {
-      temporaries.push_back(finals[k] + ".tmp");
-      complete = WriteComplete(temporaries.back(), files[k].content);
-    }
-    // Files replaced together are whole only with the last of them, which
-    // goes first: a failure or a kill between the renames then leaves a set
-    // without it, which a reader takes for none, never old files beside new.
-    if (complete && finals.size() > 1 && unlink(finals.back().c_str()) != 0 && errno != ENOENT) {
-      complete = false;
-    }
-    for (std::size_t k = 0; k < temporaries.size(); ++k) {
-      if (complete && rename(temporaries[k].c_str(), finals[k].c_str()) != 0) complete = false;
-      if (!complete) unlink(temporaries[k].c_str());
-    }
-    SyncDirectoryOf(finals.front());
+    PosixSaveSteps steps;
+    const bool complete = ReplaceInTurn(steps, native_files);
+    SyncDirectoryOf(native_files.front().path);
     return complete;
   }
 
@@ -187,7 +189,7 @@ class PosixFileSystem final : public FileSystem {
 
   bool RemoveFile(const std::string& path) override {
     const std::optional<std::string> native = posix::ToNativePath(path);
-    return native && (unlink(native->c_str()) == 0 || errno == ENOENT);
+    return native && RemoveNative(*native);
   }
 };
 

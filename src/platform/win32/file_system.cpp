@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/scoped_handles.h"
+#include "platform/replace_in_turn.h"
 
 namespace vyr::platform {
 namespace {
@@ -25,6 +26,25 @@ bool WriteComplete(const std::string& path, std::string_view content) {
   }
   return FlushFileBuffers(file.get()) != 0;
 }
+
+bool MoveReplacing(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+class Win32SaveSteps final : public SaveSteps {
+ public:
+  bool WriteThrough(const std::string& path, std::string_view content) override {
+    return WriteComplete(path, content);
+  }
+  // A reader holding the file open keeps it: the removal then fails.
+  bool Remove(const std::string& path) override {
+    return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+  }
+  bool Rename(const std::string& from, const std::string& to) override {
+    return MoveReplacing(from, to);
+  }
+};
 
 class Win32FileSystem final : public FileSystem {
  public:
@@ -71,28 +91,8 @@ class Win32FileSystem final : public FileSystem {
         (GetLastError() == ERROR_SHARING_VIOLATION || GetLastError() == ERROR_ACCESS_DENIED)) {
       return false;
     }
-    std::vector<std::string> temporaries;
-    bool complete = true;
-    for (std::size_t k = 0; k < files.size() && complete; ++k) {
-      temporaries.push_back(files[k].path + ".tmp");
-      complete = WriteComplete(temporaries.back(), files[k].content);
-    }
-    // Files replaced together are whole only with the last of them, which
-    // goes first: a failure or a kill between the renames then leaves a set
-    // without it, which a reader takes for none, never old files beside new.
-    // A reader holding it open keeps every old file as it is.
-    if (complete && files.size() > 1 && !DeleteFileA(files.back().path.c_str()) &&
-        GetLastError() != ERROR_FILE_NOT_FOUND) {
-      complete = false;
-    }
-    for (std::size_t k = 0; k < temporaries.size(); ++k) {
-      if (complete && !MoveFileExA(temporaries[k].c_str(), files[k].path.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        complete = false;
-      }
-      if (!complete) DeleteFileA(temporaries[k].c_str());
-    }
-    return complete;
+    Win32SaveSteps steps;
+    return ReplaceInTurn(steps, files);
   }
 
   bool IsMissing(const std::string& path) override {
@@ -115,8 +115,7 @@ class Win32FileSystem final : public FileSystem {
                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
       if (!file.valid() || !FlushFileBuffers(file.get())) return false;
     }
-    return MoveFileExA(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveReplacing(from, to);
   }
 
   bool RemoveFile(const std::string& path) override {
