@@ -1,12 +1,18 @@
 // The drives the system reports, for the drive box.
 #pragma once
 
+#include <cctype>
 #include <string>
 #include <vector>
 
 namespace vyr::platform {
 
 enum class DriveType { kUnknown, kRemovable, kFixed, kNetwork, kCdRom, kRamDisk };
+
+// A drive letter as DriveInfo holds it.
+inline char LowerDriveLetter(char letter) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+}
 
 struct DriveInfo {
   char letter;  // lower case

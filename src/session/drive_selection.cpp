@@ -1,18 +1,8 @@
 #include "session/drive_selection.h"
 
-#include <cctype>
-
 #include "session/drive_entries.h"
 
 namespace vyr {
-namespace {
-
-char Lower(char letter) {
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-}
-
-}  // namespace
-
 void DriveSelection::Fill(std::vector<platform::DriveInfo> drives) {
   drives_ = std::move(drives);
   std::vector<DriveBoxEntry> entries;
@@ -23,7 +13,7 @@ void DriveSelection::Fill(std::vector<platform::DriveInfo> drives) {
 }
 
 void DriveSelection::SelectDrive(char letter) {
-  if (current_letter_ != 0 && Lower(letter) == current_letter_) return;
+  if (current_letter_ != 0 && platform::LowerDriveLetter(letter) == current_letter_) return;
   // A letter that names no drive leaves the box, and its index, as they are:
   // the lookup then searches the drive shown.
   const std::optional<std::size_t> entry = EntryOf(letter);
@@ -41,7 +31,7 @@ void DriveSelection::Pick(std::size_t position) {
 
 std::optional<std::size_t> DriveSelection::EntryOf(char letter) const {
   for (std::size_t k = 0; k < drives_.size(); ++k) {
-    if (drives_[k].letter == Lower(letter)) return k;
+    if (drives_[k].letter == platform::LowerDriveLetter(letter)) return k;
   }
   return std::nullopt;
 }

@@ -1,31 +1,30 @@
 #include "tools/vyr-cli/find_command.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "jump/jump_texts.h"
 #include "jump/lookup.h"
 #include "platform/console_text.h"
+#include "platform/drives.h"
 #include "tools/vyr-cli/candidate_choice.h"
 
 namespace vyr::cli {
 namespace {
 
-char Lower(char letter) {
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-}
-
 // The drive box of a program without windows: the drive and its index.
 class IndexedDrive final {
  public:
   IndexedDrive(const IndexStore& store, platform::Volumes& volumes, LoadedIndex& index, char letter)
-      : store_(store), volumes_(volumes), index_(index), letter_(Lower(letter)) {
+      : store_(store),
+        volumes_(volumes),
+        index_(index),
+        letter_(platform::LowerDriveLetter(letter)) {
     Load();
   }
   char CurrentLetter() const { return letter_; }
   void SelectDrive(char letter) {
-    if (Lower(letter) == letter_) return;
-    letter_ = Lower(letter);
+    if (platform::LowerDriveLetter(letter) == letter_) return;
+    letter_ = platform::LowerDriveLetter(letter);
     Load();
   }
 

@@ -1,7 +1,6 @@
 #include "tools/vyr-cli/scan_command.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 #include "index/scanner.h"
@@ -40,7 +39,7 @@ class StreamWarnings final : public WarningBox {
 };
 
 bool HasDrive(platform::Drives& drives, char letter) {
-  const auto lower = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+  const char lower = platform::LowerDriveLetter(letter);
   const std::vector<platform::DriveInfo> listed = drives.List();
   return std::any_of(listed.begin(), listed.end(),
                      [&](const platform::DriveInfo& drive) { return drive.letter == lower; });

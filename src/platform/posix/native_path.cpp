@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/sjis.h"
+#include "platform/drives.h"
 #include "platform/posix/cp932.h"
 
 namespace vyr::posix {
@@ -19,8 +20,7 @@ std::optional<std::string> DriveRoot(char letter) {
     // "t=" maps nothing: an unset variable in "t=$TREE" must not make the
     // drive the whole machine.
     if (item.size() > 2 && item[1] == '=' &&
-        std::tolower(static_cast<unsigned char>(item[0])) ==
-            std::tolower(static_cast<unsigned char>(letter))) {
+        platform::LowerDriveLetter(item[0]) == platform::LowerDriveLetter(letter)) {
       std::string root(item.substr(2));
       while (root.size() > 1 && root.back() == '/') root.pop_back();
       if (root == "/") root.clear();

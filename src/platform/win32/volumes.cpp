@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <cctype>
-
 #include "base/sjis.h"
+#include "platform/drives.h"
 
 namespace vyr::platform {
 
@@ -40,7 +39,7 @@ std::string ProgramDirectory() {
 char CurrentDriveLetter() {
   char path[MAX_PATH + 1] = {};
   if (GetCurrentDirectoryA(MAX_PATH, path) < 2 || path[1] != ':') return 0;
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(path[0])));
+  return LowerDriveLetter(path[0]);
 }
 
 }  // namespace vyr::platform
